@@ -1,0 +1,62 @@
+#include "app/application.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/main_window.h"
+#include "app/qt_dialogs.h"
+#include "app/start_window.h"
+#include "base/session.h"
+
+namespace kv {
+
+QString ProgramFolderOption(const QStringList& arguments) {
+  for (int i = 1; i < arguments.size(); ++i) {
+    const QString& a = arguments.at(i);
+    if (a == QLatin1String("--program-folder") && i + 1 < arguments.size()) return arguments.at(i + 1);
+    if (a.startsWith(QLatin1String("--program-folder="))) return a.mid(17);
+  }
+  return {};
+}
+
+Application::Application(const QStringList& arguments)
+    : dialogs_(std::make_unique<QtDialogs>()), scheduler_(std::make_unique<RealScheduler>()) {
+  const QString exeDir = QCoreApplication::applicationDirPath();
+  session_ = std::make_unique<Session>(
+      ProgramFolder(ChooseProgramFolder(exeDir, ProgramFolderOption(arguments))), *dialogs_,
+      *scheduler_);
+  session_->SetEndHandler([this]() {
+    if (start_) start_->hide();
+    if (main_) main_->hide();
+    // Leave the event loop once the handler that ended the program has returned.
+    QTimer::singleShot(0, qApp, []() { QCoreApplication::exit(0); });
+  });
+  start_ = std::make_unique<StartWindow>(*session_, [this]() { return OpenMainWindow(); });
+}
+
+Application::~Application() = default;
+
+bool Application::Start() {
+  start_->Load();
+  if (session_->Ended()) return false;
+  // The start window opens in the middle of the screen.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    start_->move(area.center() - QPoint(start_->width() / 2, start_->height() / 2));
+  }
+  start_->show();
+  return true;
+}
+
+MainWindow* Application::OpenMainWindow() {
+  main_ = std::make_unique<MainWindow>(*session_);
+  main_->Load();
+  if (session_->Ended()) return nullptr;
+  main_->showMaximized();
+  return main_.get();
+}
+
+}  // namespace kv

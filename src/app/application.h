@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+namespace kv {
+
+class MainWindow;
+class QtDialogs;
+class RealScheduler;
+class Session;
+class StartWindow;
+
+// One run of the program with real dialogs and real time: the start window, then the main one.
+class Application {
+ public:
+  // `arguments` as QCoreApplication gives them: --program-folder DIR names the program folder.
+  explicit Application(const QStringList& arguments);
+  ~Application();
+
+  // Shows the start window (asking for the control system first when none is stored).
+  // False when the program ended already.
+  bool Start();
+  Session& session() { return *session_; }
+  MainWindow* mainWindow() const { return main_.get(); }
+
+ private:
+  MainWindow* OpenMainWindow();
+
+  std::unique_ptr<QtDialogs> dialogs_;
+  std::unique_ptr<RealScheduler> scheduler_;
+  std::unique_ptr<Session> session_;
+  std::unique_ptr<StartWindow> start_;
+  std::unique_ptr<MainWindow> main_;
+};
+
+// The value of --program-folder, or "" when not given.
+QString ProgramFolderOption(const QStringList& arguments);
+
+}  // namespace kv

@@ -1,0 +1,228 @@
+#include "app/main_window.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/caption.h"
+#include "base/session.h"
+#include "layout/sundry_files.h"
+#include "layout/twips.h"
+#include "panel/image_button.h"
+#include "panel/stack.h"
+#include "panel/toolbar_frame.h"
+#include "panel/zorder.h"
+
+namespace kv {
+
+MainWindow::MainWindow(Session& session, QWidget* parent)
+    : QMainWindow(parent), session_(session) {
+  setObjectName(QStringLiteral("Form1"));
+  auto* central = new QWidget(this);
+  auto* column = new QVBoxLayout(central);
+  column->setContentsMargins(4, 4, 4, 4);
+  column->setSpacing(4);
+
+  toolStrip_ = new QWidget(central);
+  toolStrip_->setObjectName(QStringLiteral("toolStrip"));
+  stripLayout_ = new QHBoxLayout(toolStrip_);
+  stripLayout_->setContentsMargins(0, 0, 0, 0);
+  stripLayout_->setSpacing(6);
+  column->addWidget(toolStrip_);
+
+  panelHost_ = new QWidget(central);
+  panelHost_->setObjectName(QStringLiteral("panelHost"));
+  panelHost_->setAutoFillBackground(true);
+  QPalette palette = panelHost_->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  panelHost_->setPalette(palette);
+  column->addWidget(panelHost_, 1);
+  setCentralWidget(central);
+
+  BuildToolStrip();
+  timUpdate_ = std::make_unique<IntervalTimer>(session_.scheduler, [this]() { timUpdate_Timer(); });
+  timUpdate_->SetInterval(500);
+  resize(1280, 800);
+}
+
+MainWindow::~MainWindow() = default;
+
+ToolbarFrame* MainWindow::AddFrame(const QString& name, const QString& caption) {
+  auto* frame = new ToolbarFrame(name, caption, toolStrip_);
+  auto* inner = new QHBoxLayout(frame);
+  inner->setContentsMargins(6, 4, 6, 4);
+  inner->setSpacing(4);
+  return frame;
+}
+
+void MainWindow::BuildToolStrip() {
+  // Element 1 creates objects, 2 slides the panel, 3 edits (grid, move, dustbin, save), 4 gives
+  // information (help, about, word processor).
+  const QString captions[5] = {QString(), QStringLiteral("create"), QStringLiteral("slide layout"),
+                               QStringLiteral("edit"), QStringLiteral("information")};
+  for (int i = 1; i <= 4; ++i) {
+    fraToolbar_[i] = AddFrame(QStringLiteral("fraToolbar_%1").arg(i), captions[i]);
+    connect(fraToolbar_[i], &ToolbarFrame::frameClicked, this,
+            &MainWindow::OnToolbarFrameClicked);
+    stripLayout_->addWidget(fraToolbar_[i]);
+  }
+  BuildModeFrames();
+  stripLayout_->addStretch(1);
+  imgBtnExit_ = new ImageButton(QStringLiteral("imgBtnExit"), QStringLiteral("exit"), 40, toolStrip_);
+  imgBtnExit_->setToolTip(QStringLiteral("exit"));
+  connect(imgBtnExit_, &ImageButton::mouseUp, this, &MainWindow::imgBtnExit_MouseUp);
+  stripLayout_->addWidget(imgBtnExit_, 0, Qt::AlignVCenter);
+}
+
+void MainWindow::BuildModeFrames() {
+  // fraModem: two frames in one place; element 1 comes to the front on the DCC systems.
+  auto* modemStack = new Stack(toolStrip_);
+  for (int i = 0; i <= 1; ++i) {
+    fraModem_[i] = AddFrame(QStringLiteral("fraModem_%1").arg(i), QString());
+  }
+  imgBtnTog_[0] = new ImageButton(QStringLiteral("imgBtnTog_0"), QStringLiteral("loco"), 32,
+                                  fraModem_[0]);
+  fraModem_[0]->layout()->addWidget(imgBtnTog_[0]);
+  modemStack->Add(fraModem_[1]);
+  modemStack->Add(fraModem_[0]);
+  stripLayout_->addWidget(modemStack);
+
+  // The mode switch: two stacked pictures; the one in front offers the other mode.
+  fraBtnMode_ = AddFrame(QStringLiteral("fraBtnMode"), QStringLiteral("switch to"));
+  auto* modeStack = new Stack(fraBtnMode_);
+  imgBtnTog_[1] = new ImageButton(QStringLiteral("imgBtnTog_1"), QStringLiteral("modify"), 32);
+  imgBtnTog_[1]->SetTag(QStringLiteral("Modify"));
+  imgBtnTog_[1]->setToolTip(QStringLiteral("Modify"));
+  imgBtnTog_[2] = new ImageButton(QStringLiteral("imgBtnTog_2"), QStringLiteral("operate"), 32);
+  imgBtnTog_[2]->SetTag(QStringLiteral("Operate"));
+  imgBtnTog_[2]->setToolTip(QStringLiteral("Operate"));
+  modeStack->Add(imgBtnTog_[1]);
+  modeStack->Add(imgBtnTog_[2]);
+  fraBtnMode_->layout()->addWidget(modeStack);
+  stripLayout_->addWidget(fraBtnMode_);
+
+  // The solenoid number of the last firing: relay stack or DCC accessory; one of them shows.
+  fraSendNo_ = AddFrame(QStringLiteral("fraSendNo"), QStringLiteral("solenoid = 0"));
+  fraLenzNo_ = AddFrame(QStringLiteral("fraLenzNo"), QStringLiteral("solenoid 0L"));
+  fraLenzNo_->hide();
+  stripLayout_->addWidget(fraSendNo_);
+  stripLayout_->addWidget(fraLenzNo_);
+}
+
+void MainWindow::OnToolbarFrameClicked() {
+  // The backup of the object files comes with the layout folders.
+}
+
+void MainWindow::Load() { StartLayout(); }
+
+void MainWindow::StartLayout() {
+  session_.model.ClockOn = true;
+  if (session_.model.NewLayout) {
+    CreateLayout();
+  } else {
+    OpenLayout();
+  }
+  if (session_.Ended()) return;
+  UpdateCaption();
+}
+
+void MainWindow::CreateLayout() {
+  // A new layout starts empty; naming it and creating its folder come with the layout folders.
+}
+
+void MainWindow::OpenLayout() {
+  // The load chain, in its order: the load dialog, name and paths, the object files, the
+  // signals, the routes, then the hardware and the dwell setting. The steps before the
+  // hardware come with the layout folders.
+  if (session_.Ended()) return;
+  ConnectControlSystem();
+}
+
+void MainWindow::ShowModeToolbars() {
+  const int mode = session_.model.ProgMode;
+  if (mode == kModify) {
+    if (locoWindow_) locoWindow_->hide();
+    fraToolbar_[1]->show();
+    fraToolbar_[3]->show();
+    fraToolbar_[4]->hide();
+  } else {
+    fraToolbar_[1]->hide();
+    fraToolbar_[3]->hide();
+    fraToolbar_[4]->show();
+  }
+  if (mode <= 2) SendToBack(imgBtnTog_[mode]);
+}
+
+void MainWindow::UpdateCaption() {
+  LayoutModel& m = session_.model;
+  m.CaptionBase =
+      FormatCaptionBase(session_.scheduler.WallClock(), m.LayoutName, m.ControlSystem);
+  if (m.ControlSystem == QLatin1String("DC")) {
+    setWindowTitle(m.CaptionBase);
+  } else {
+    ShowModemStatus();
+  }
+}
+
+void MainWindow::ShowModemStatus() {
+  // Until a DCC box link exists the modem is off.
+  setWindowTitle(session_.model.CaptionBase + QStringLiteral("   modem OFF"));
+}
+
+void MainWindow::timUpdate_Timer() {
+  if (session_.model.ClockOn) UpdateCaption();
+}
+
+void MainWindow::ConnectControlSystem() { kv::ConnectControlSystem(session_, *this); }
+
+void MainWindow::SetPointSideLeft() {}
+
+void MainWindow::ShowDccNumberFrame(bool dcc) {
+  fraLenzNo_->setVisible(dcc);
+  fraSendNo_->setVisible(!dcc);
+}
+
+void MainWindow::BringModemFrameToFront() { BringToFront(fraModem_[1]); }
+
+void MainWindow::LoadLocoList() {}
+void MainWindow::LoadFunctionNames() {}
+void MainWindow::ReadPortFile() {}
+void MainWindow::OpenDccBox() {}
+void MainWindow::LoadBoardWindow() {}
+
+void MainWindow::ReadCoordFile() {
+  LayoutModel& m = session_.model;
+  // An empty coord.txt (a first run) leaves the loco window where the window system puts it.
+  if (!kv::ReadCoordFile(session_.folder, &m.LocoWinPos)) return;
+  coordKnown_ = true;
+  if (locoWindow_) {
+    locoWindow_->move(m.LocoWinPos[0] / kTwipsPerPixel, m.LocoWinPos[1] / kTwipsPerPixel);
+  }
+}
+
+void MainWindow::WriteCoordFile() {
+  LayoutModel& m = session_.model;
+  if (locoWindow_) {
+    m.LocoWinPos[0] = RoundHalfEven(double(locoWindow_->x()) * kTwipsPerPixel);
+    m.LocoWinPos[1] = RoundHalfEven(double(locoWindow_->y()) * kTwipsPerPixel);
+    coordKnown_ = true;
+  }
+  // With no loco window and nothing read there is no position to keep; 0,0 would be invented.
+  if (!coordKnown_) return;
+  kv::WriteCoordFile(session_.folder, m.LocoWinPos);
+}
+
+void MainWindow::imgBtnExit_MouseUp(Qt::MouseButton) {
+  // Nothing is saved and nothing asked: saving is its own command.
+  WriteCoordFile();
+  session_.EndProgram();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // Closing the window is leaving the program, as the exit button does.
+  if (!session_.Ended()) imgBtnExit_MouseUp(Qt::LeftButton);
+  event->accept();
+}
+
+}  // namespace kv

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+#include "app/control_system.h"
+#include "base/scheduler.h"
+
+class QHBoxLayout;
+class QGridLayout;
+
+namespace kv {
+
+class Session;
+class ImageButton;
+class ToolbarFrame;
+
+// Form1, the main panel window: the toolbars along the top, the panel below. It opens or
+// creates the layout when it loads, keeps the caption clock, and ends the program from its exit
+// button.
+class MainWindow : public QMainWindow, public ConnectionSteps {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(Session& session, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Form_Load: runs the whole load step before returning.
+  void Load();
+  void StartLayout();
+  void OpenLayout();
+  void CreateLayout();
+
+  void ShowModeToolbars();
+  void UpdateCaption();
+  void ShowModemStatus();
+  void ConnectControlSystem();
+  void WriteCoordFile();
+  void imgBtnExit_MouseUp(Qt::MouseButton button);
+  void timUpdate_Timer();
+
+  // The DCC Loco Control window, where one is registered: coord.txt places it.
+  void RegisterLocoWindow(QWidget* window) { locoWindow_ = window; }
+  QWidget* LocoWindow() const { return locoWindow_; }
+
+  IntervalTimer& timUpdate() { return *timUpdate_; }
+  Session& session() { return session_; }
+
+  // ConnectionSteps
+  void SetPointSideLeft() override;
+  void ShowDccNumberFrame(bool dcc) override;
+  void BringModemFrameToFront() override;
+  void LoadLocoList() override;
+  void LoadFunctionNames() override;
+  void ReadPortFile() override;
+  void OpenDccBox() override;
+  void LoadBoardWindow() override;
+  void ReadCoordFile() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildToolStrip();
+  void BuildModeFrames();
+  ToolbarFrame* AddFrame(const QString& name, const QString& caption);
+  void OnToolbarFrameClicked();
+
+  Session& session_;
+  std::unique_ptr<IntervalTimer> timUpdate_;
+  QPointer<QWidget> locoWindow_;
+  bool coordKnown_ = false;
+  QWidget* toolStrip_ = nullptr;
+  QHBoxLayout* stripLayout_ = nullptr;
+  QWidget* panelHost_ = nullptr;
+  ToolbarFrame* fraToolbar_[5] = {};
+  ToolbarFrame* fraModem_[2] = {};
+  ToolbarFrame* fraBtnMode_ = nullptr;
+  ToolbarFrame* fraSendNo_ = nullptr;
+  ToolbarFrame* fraLenzNo_ = nullptr;
+  ImageButton* imgBtnTog_[3] = {};
+  ImageButton* imgBtnExit_ = nullptr;
+};
+
+}  // namespace kv

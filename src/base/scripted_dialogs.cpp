@@ -1,0 +1,73 @@
+#include "base/scripted_dialogs.h"
+
+namespace kv {
+
+void ScriptedDialogs::QueueButton(int answer) { replies_.append(Reply{false, answer, {}}); }
+
+void ScriptedDialogs::QueueText(const QString& text) { replies_.append(Reply{true, 0, text}); }
+
+bool ScriptedDialogs::TakeReply(Reply* reply) {
+  if (replies_.isEmpty()) {
+    ++unscripted_;
+    return false;
+  }
+  *reply = replies_.takeFirst();
+  return true;
+}
+
+int ScriptedDialogs::MessageBox(const QString& text, int style, const QString& title) {
+  DialogRecord record{DialogRecord::kMessage, title, text, style, {}, msg::kOk, {}};
+  if (onShow) onShow(record);
+  const int buttons = msg::Buttons(style);
+  if (buttons != msg::kOkOnly) {
+    Reply reply;
+    if (TakeReply(&reply) && !reply.isText) {
+      record.answer = reply.button;
+    } else {
+      record.answer = buttons == msg::kYesNo ? msg::kNo : msg::kCancel;
+    }
+  }
+  transcript_.append(record);
+  return record.answer;
+}
+
+QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
+                                  const QString& defaultAnswer) {
+  DialogRecord record{DialogRecord::kInput, title, prompt, 0, defaultAnswer, msg::kCancel, {}};
+  if (onShow) onShow(record);
+  Reply reply;
+  if (TakeReply(&reply)) {
+    record.answerText = reply.text;
+    record.answer = msg::kOk;
+  }
+  transcript_.append(record);
+  return record.answerText;
+}
+
+QString ScriptedDialogs::OpenFileName(const QString& title, const QString& filter, int filterIndex,
+                                      const QString& folder) {
+  DialogRecord record{DialogRecord::kOpenFile, title, filter, filterIndex, folder, msg::kCancel, {}};
+  if (onShow) onShow(record);
+  Reply reply;
+  if (TakeReply(&reply)) {
+    record.answerText = reply.text;
+    record.answer = msg::kOk;
+  }
+  transcript_.append(record);
+  return record.answerText;
+}
+
+void ScriptedDialogs::Beep() {
+  DialogRecord record;
+  record.kind = DialogRecord::kBeep;
+  if (onShow) onShow(record);
+  transcript_.append(record);
+}
+
+int ScriptedDialogs::Beeps() const {
+  int n = 0;
+  for (const DialogRecord& r : transcript_) n += r.kind == DialogRecord::kBeep ? 1 : 0;
+  return n;
+}
+
+}  // namespace kv

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+#include "base/dialogs.h"
+
+namespace kv {
+
+// What a dialog showed and what it answered.
+struct DialogRecord {
+  enum Kind { kMessage, kInput, kOpenFile, kBeep };
+  Kind kind = kMessage;
+  QString title;
+  QString text;        // message or prompt; the filter for a file dialog
+  int style = 0;       // message box buttons + icon; filter index for a file dialog
+  QString defaultText; // input box default; folder for a file dialog
+  int answer = 0;      // the button answered
+  QString answerText;  // the text answered
+};
+
+// Dialogs answered from a queue, in order. A message box with an OK button only answers OK by
+// itself; questions, input boxes and file dialogs take the next queued reply. With the queue
+// empty they answer Cancel / "" and count as unscripted, which a test can assert is zero.
+class ScriptedDialogs final : public Dialogs {
+ public:
+  void QueueButton(int answer);
+  void QueueText(const QString& text);
+
+  int MessageBox(const QString& text, int style, const QString& title) override;
+  QString InputBox(const QString& prompt, const QString& title,
+                   const QString& defaultAnswer) override;
+  QString OpenFileName(const QString& title, const QString& filter, int filterIndex,
+                       const QString& folder) override;
+  void Beep() override;
+
+  const QList<DialogRecord>& Transcript() const { return transcript_; }
+  const DialogRecord& Last() const { return transcript_.last(); }
+  void ClearTranscript() { transcript_.clear(); }
+  int Unscripted() const { return unscripted_; }
+  int Pending() const { return static_cast<int>(replies_.size()); }
+  int Beeps() const;
+
+  // Called as each dialog is shown, before it answers.
+  std::function<void(const DialogRecord&)> onShow;
+
+ private:
+  struct Reply {
+    bool isText = false;
+    int button = 0;
+    QString text;
+  };
+  bool TakeReply(Reply* reply);
+  QList<Reply> replies_;
+  QList<DialogRecord> transcript_;
+  int unscripted_ = 0;
+};
+
+}  // namespace kv

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace kv {
+
+// At most 255 objects of a kind: counts and indexes are bytes. Objects are numbered 1..Count
+// without gaps; element 0 of every table is scratch space for the record being read.
+inline constexpr int kMaxObjects = 255;
+
+template <typename T>
+using ObjectTable = std::array<T, kMaxObjects + 1>;
+
+enum ProgModeValue : std::uint8_t { kCreate = 0, kModify = 1, kOperate = 2 };
+
+// The open layout and the values every part of the program reads and writes. One per Session;
+// no widgets: the panel holds the live positions and copies them here before a record is
+// written.
+struct LayoutModel {
+  // --- counts and shared indexes -----------------------------------------------------------
+  std::uint8_t TrackCount = 0;
+  std::uint8_t ImageCount = 0;
+  std::uint8_t LabelCount = 0;
+  std::uint8_t SignalCount = 0;
+  std::uint8_t SensorCount = 0;
+
+  std::uint8_t ObjIdx = 0;
+  std::uint8_t LabelIdx = 0;
+  std::uint8_t ImageIdx = 0;
+  std::uint8_t SensorIdx = 0;
+  std::uint8_t SigIdx = 0;
+  std::uint8_t NewTrackIdx = 0;
+
+  // --- positions in twips, shared by all kinds: they hold the kind read or written last ----
+  ObjectTable<std::int32_t> ObjX{};
+  ObjectTable<std::int32_t> ObjY{};
+  ObjectTable<std::int32_t> ObjX2{};
+  ObjectTable<std::int32_t> ObjY2{};
+
+  // --- per-object tables ---------------------------------------------------------------
+  ObjectTable<QString> TrackName;
+  ObjectTable<std::uint8_t> TrackGauge{};
+
+  ObjectTable<QString> ImageTip;
+  ObjectTable<QString> ImagePicture;  // program-folder path, begins with "\"
+  ObjectTable<bool> ImageOnTop{};
+
+  ObjectTable<QString> LabelText;
+  ObjectTable<std::int32_t> LabelColour{};  // 0x00BBGGRR; 255 = red
+  ObjectTable<bool> LabelBold{};
+  ObjectTable<bool> LabelItalic{};
+  ObjectTable<bool> LabelUnderline{};
+  ObjectTable<QString> LabelFontName;
+  ObjectTable<std::int16_t> LabelFontSize{};
+
+  ObjectTable<QString> SignalCoilA;
+  ObjectTable<QString> SignalCoilB;
+  ObjectTable<QString> SignalPicture;
+  ObjectTable<bool> SignalOff{};  // switched to the other aspect; also the signals' selection
+
+  // Selection flags: panel state, never stored.
+  ObjectTable<bool> SensorSel{};
+  ObjectTable<bool> ImageSel{};
+  ObjectTable<bool> LabelSel{};
+  ObjectTable<bool> TrackSel{};
+
+  // --- how the program was started and what is open ----------------------------------------
+  std::uint8_t ProgMode = kCreate;
+  bool NewLayout = false;
+  QString ControlSystem;  // "DC", "DCC", "DCC + DC"; "" until chosen
+  QString LayoutName;
+  QString ProjectFile;
+  QString LayoutFolder;  // no trailing separator
+  QString TrackFile, ImageFile, GaugeFile, LabelFile, SensorFile, PathFile, SignalFile, LocoFile,
+      CoilNoFile, FunctionFile;  // "" = the layout has no such file
+  QString TargetFile;           // the object file being rewritten or reported
+  std::uint8_t CurGauge = 0;
+  bool HasDccPoints = false;
+  bool ClockOn = false;
+  QString CaptionBase;
+
+  // Position of the DCC Loco Control window in twips; elements 0 and 1 are coord.txt's.
+  std::array<std::int32_t, 4> LocoWinPos{};
+
+  // --- the message being shown ------------------------------------------------------------
+  QString MsgPrompt;
+  QString MsgTitle;
+  std::uint8_t MsgStyle = 0;
+  std::uint8_t MsgAnswer = 0;
+
+  // --- route recording values that messages read ------------------------------------------
+  std::array<QString, 5> PathRec;  // element 1: the route's name, "ENTRY to EXIT "
+  QString EntryName;
+  QString ExitName;
+  QString SigMore;  // "more " or ""
+  int SigPathLength = 0;  // the length the signal picture routines kept last
+};
+
+// The count of a kind as the files and the panel use it.
+inline bool IsObjectIndex(int i, int count) { return i >= 1 && i <= count; }
+
+}  // namespace kv

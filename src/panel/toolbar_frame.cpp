@@ -1,0 +1,20 @@
+#include "panel/toolbar_frame.h"
+
+#include <QMouseEvent>
+
+namespace kv {
+
+ToolbarFrame::ToolbarFrame(const QString& objectName, const QString& caption, QWidget* parent)
+    : QGroupBox(caption, parent) {
+  setObjectName(objectName);
+}
+
+void ToolbarFrame::mouseReleaseEvent(QMouseEvent* event) {
+  QGroupBox::mouseReleaseEvent(event);
+  // Controls inside the frame take their own clicks; what arrives here fell on the frame.
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit frameClicked();
+  }
+}
+
+}  // namespace kv

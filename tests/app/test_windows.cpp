@@ -1,0 +1,262 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/caption.h"
+#include "app/main_window.h"
+#include "app/start_window.h"
+#include "layout/sundry_files.h"
+#include "panel/image_button.h"
+#include "panel/zorder.h"
+#include "support/test_session.h"
+
+using kv::test::TestSession;
+
+namespace {
+template <typename T>
+T* Find(QWidget* w, const QString& name) {
+  T* found = w->findChild<T*>(name);
+  if (!found) qFatal("no control %s", qPrintable(name));
+  return found;
+}
+}  // namespace
+
+class WindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startWindowShowsItsButtons() {
+    TestSession t;
+    kv::StartWindow form0(t.session, nullptr);
+    QCOMPARE(form0.windowTitle(), QStringLiteral("Kelvarne"));
+    const QString captions[3] = {"&Create", "&Modify", "&Operate"};
+    const QString tips[3] = {"Off-line", "Off-line", "On-line"};
+    for (int i = 0; i < 3; ++i) {
+      auto* b = Find<QPushButton>(&form0, QStringLiteral("cmdSelect_%1").arg(i));
+      QCOMPARE(b->text(), captions[i]);
+      QCOMPARE(b->toolTip(), tips[i]);
+    }
+    QVERIFY(!Find<QLabel>(&form0, "imgIcon")->pixmap().isNull());
+  }
+
+  void firstRunAsksForTheSystemAndRemembersIt() {
+    TestSession t;
+    t.dialogs.QueueText("DC");
+    kv::StartWindow form0(t.session, nullptr);
+    form0.Load();
+    QCOMPARE(t.session.model.ControlSystem, QStringLiteral("DC"));
+    QCOMPARE(t.Read(kv::kVersionFile), QByteArray("\"DC\"\r\n"));
+    QCOMPARE(t.dialogs.Last().text, QStringLiteral("DC version"));
+  }
+
+  void aRememberedSystemIsNotAskedFor() {
+    TestSession t;
+    t.Write(kv::kVersionFile, "\"DCC\"\r\n");
+    kv::StartWindow form0(t.session, nullptr);
+    form0.Load();
+    QCOMPARE(t.session.model.ControlSystem, QStringLiteral("DCC"));
+    QVERIFY(t.dialogs.Transcript().isEmpty());
+  }
+
+  void onlyALeftClickStarts() {
+    TestSession t;
+    int opened = 0;
+    kv::StartWindow form0(t.session, [&]() -> kv::MainWindow* {
+      ++opened;
+      return nullptr;
+    });
+    form0.show();
+    auto* modify = Find<QPushButton>(&form0, "cmdSelect_1");
+    QTest::mouseClick(modify, Qt::RightButton);
+    QTest::mouseClick(modify, Qt::MiddleButton);
+    QCOMPARE(opened, 0);
+    QVERIFY(form0.isVisible());
+    QCOMPARE(t.session.model.ProgMode, std::uint8_t(0));
+    QTest::mouseClick(modify, Qt::LeftButton);
+    QCOMPARE(opened, 1);
+    QVERIFY(!form0.isVisible());
+    QCOMPARE(t.session.model.ProgMode, std::uint8_t(1));
+    QVERIFY(!t.session.model.NewLayout);
+  }
+
+  void createSetsNewLayoutAndOpensTheMainWindow() {
+    TestSession t;
+    t.session.model.ControlSystem = "DC";
+    std::unique_ptr<kv::MainWindow> main;
+    kv::StartWindow form0(t.session, [&]() {
+      main = std::make_unique<kv::MainWindow>(t.session);
+      main->Load();
+      return main.get();
+    });
+    form0.cmdSelect_MouseUp(0, Qt::LeftButton);
+    QCOMPARE(t.session.model.ProgMode, std::uint8_t(0));
+    QVERIFY(t.session.model.NewLayout);
+    QVERIFY(main);
+    QVERIFY(t.session.model.ClockOn);
+    // Create opens with the information toolbar, like Operate.
+    QVERIFY(Find<QGroupBox>(main.get(), "fraToolbar_1")->isHidden());
+    QVERIFY(!Find<QGroupBox>(main.get(), "fraToolbar_4")->isHidden());
+  }
+
+  void operateLeavesNewLayoutFalse() {
+    TestSession t;
+    t.session.model.ControlSystem = "DC";
+    kv::StartWindow form0(t.session, [&]() -> kv::MainWindow* { return nullptr; });
+    form0.cmdSelect_MouseUp(2, Qt::LeftButton);
+    QCOMPARE(t.session.model.ProgMode, std::uint8_t(2));
+    QVERIFY(!t.session.model.NewLayout);
+  }
+
+  void captionFormat_data() {
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("morning") << QDateTime(QDate(2026, 12, 5), QTime(9, 41)) << "DCC + DC"
+                             << "Saturday, Dec 5 2026  09:41 AM   My Layout in Kelvarne DCC + DC";
+    QTest::newRow("noon") << QDateTime(QDate(2027, 1, 14), QTime(12, 5)) << "DC"
+                          << "Thursday, Jan 14 2027  12:05 PM   My Layout in Kelvarne DC";
+    QTest::newRow("midnight") << QDateTime(QDate(2026, 5, 31), QTime(0, 30)) << "DCC"
+                              << "Sunday, May 31 2026  12:30 AM   My Layout in Kelvarne DCC";
+  }
+  void captionFormat() {
+    QFETCH(QDateTime, now);
+    QFETCH(QString, system);
+    QFETCH(QString, caption);
+    QCOMPARE(kv::FormatCaptionBase(now, "My Layout", system), caption);
+  }
+
+  void captionClockTicksEvery500msWhileOn() {
+    TestSession t;
+    t.scheduler.SetWallClock(QDateTime(QDate(2026, 12, 5), QTime(9, 41, 59, 200)));
+    t.session.model.ControlSystem = "DC";
+    t.session.model.LayoutName = "My Layout";
+    kv::MainWindow main(t.session);
+    main.UpdateCaption();
+    QCOMPARE(main.windowTitle(), QStringLiteral("Saturday, Dec 5 2026  09:41 AM   My Layout in Kelvarne DC"));
+    t.session.model.ClockOn = true;
+    t.scheduler.Advance(500);
+    QVERIFY(main.windowTitle().contains("09:41 AM"));
+    t.scheduler.Advance(500);  // 09:42:00.200
+    QVERIFY(main.windowTitle().contains("09:42 AM"));
+    t.session.model.ClockOn = false;  // a route recording holds the caption
+    main.setWindowTitle("recording");
+    t.scheduler.Advance(120'000);
+    QCOMPARE(main.windowTitle(), QStringLiteral("recording"));
+    t.session.model.ClockOn = true;
+    t.scheduler.Advance(500);
+    QVERIFY(main.windowTitle().contains("09:44 AM"));
+  }
+
+  void dccCaptionCarriesTheModemState() {
+    TestSession t;
+    t.session.model.ControlSystem = "DCC";
+    t.session.model.LayoutName = "Yard";
+    kv::MainWindow main(t.session);
+    main.UpdateCaption();
+    QCOMPARE(main.windowTitle(), QStringLiteral("Saturday, Dec 5 2026  09:41 AM   Yard in Kelvarne DCC   modem OFF"));
+  }
+
+  void modeToolbars_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("create");
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("info");
+    QTest::newRow("Create") << 0 << false << false << true;
+    QTest::newRow("Modify") << 1 << true << true << false;
+    QTest::newRow("Operate") << 2 << false << false << true;
+  }
+  void modeToolbars() {
+    QFETCH(int, mode);
+    QFETCH(bool, create);
+    QFETCH(bool, edit);
+    QFETCH(bool, info);
+    TestSession t;
+    kv::MainWindow main(t.session);
+    QWidget loco;
+    loco.show();
+    main.RegisterLocoWindow(&loco);
+    main.show();
+    t.session.model.ProgMode = static_cast<std::uint8_t>(mode);
+    main.ShowModeToolbars();
+    QCOMPARE(!Find<QWidget>(&main, "fraToolbar_1")->isHidden(), create);
+    QCOMPARE(!Find<QWidget>(&main, "fraToolbar_2")->isHidden(), true);
+    QCOMPARE(!Find<QWidget>(&main, "fraToolbar_3")->isHidden(), edit);
+    QCOMPARE(!Find<QWidget>(&main, "fraToolbar_4")->isHidden(), info);
+    QCOMPARE(loco.isVisible(), mode != 1);
+    auto* offerModify = Find<kv::ImageButton>(&main, "imgBtnTog_1");
+    auto* offerOperate = Find<kv::ImageButton>(&main, "imgBtnTog_2");
+    QCOMPARE(offerModify->Tag(), QStringLiteral("Modify"));
+    QCOMPARE(offerOperate->Tag(), QStringLiteral("Operate"));
+    if (mode == 1) QVERIFY(kv::IsInFront(offerOperate) && !kv::IsInFront(offerModify));
+    if (mode == 2) QVERIFY(kv::IsInFront(offerModify) && !kv::IsInFront(offerOperate));
+    if (mode == 0) {
+      // Create sends element 0 to the back of its frame; the switch keeps its first picture.
+      QWidget* loco0 = Find<QWidget>(&main, "imgBtnTog_0");
+      QCOMPARE(loco0->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).first(), loco0);
+      QVERIFY(kv::IsInFront(offerOperate));
+    }
+  }
+
+  void connectionShowsTheNumberFrameOfTheSystem() {
+    TestSession t;
+    kv::MainWindow main(t.session);
+    main.show();
+    t.session.model.HasDccPoints = true;
+    t.session.model.ControlSystem = "DCC";
+    main.ConnectControlSystem();
+    QVERIFY(!Find<QWidget>(&main, "fraLenzNo")->isHidden());
+    QVERIFY(Find<QWidget>(&main, "fraSendNo")->isHidden());
+    QVERIFY(kv::IsInFront(Find<QWidget>(&main, "fraModem_1")));
+    t.session.model.HasDccPoints = false;
+    t.session.model.ControlSystem = "DC";
+    main.ConnectControlSystem();
+    QVERIFY(Find<QWidget>(&main, "fraLenzNo")->isHidden());
+    QVERIFY(!Find<QWidget>(&main, "fraSendNo")->isHidden());
+  }
+
+  void exitWritesTheLocoWindowPositionAndEnds() {
+    TestSession t;
+    t.dialogs.onShow = [](const kv::DialogRecord& r) { qFatal("exit asked: %s", qPrintable(r.text)); };
+    kv::MainWindow main(t.session);
+    QWidget loco;
+    loco.move(300, 200);
+    main.RegisterLocoWindow(&loco);
+    QTest::mouseClick(Find<QWidget>(&main, "imgBtnExit"), Qt::LeftButton);
+    QVERIFY(t.session.Ended());
+    QCOMPARE(t.Read(kv::kCoordFile), QByteArray("4500,3000\r\n"));
+  }
+
+  void coordFilePlacesTheLocoWindowOnTheNextRun() {
+    TestSession t;
+    t.Write(kv::kCoordFile, "1500,750\r\n");
+    kv::MainWindow main(t.session);
+    QWidget loco;
+    main.RegisterLocoWindow(&loco);
+    main.ReadCoordFile();
+    QCOMPARE(loco.pos(), QPoint(100, 50));
+    QCOMPARE(t.session.model.LocoWinPos[0], 1500);
+  }
+
+  void firstRunLeavesTheLocoWindowWhereItIs() {
+    TestSession t;
+    kv::MainWindow main(t.session);
+    QWidget loco;
+    loco.move(40, 60);
+    main.RegisterLocoWindow(&loco);
+    main.ReadCoordFile();
+    QCOMPARE(loco.pos(), QPoint(40, 60));
+    QVERIFY(t.Exists(kv::kCoordFile));
+  }
+
+  void exitWithNoKnownPositionInventsNone() {
+    TestSession t;
+    kv::MainWindow main(t.session);
+    main.imgBtnExit_MouseUp(Qt::LeftButton);
+    QVERIFY(t.session.Ended());
+    QVERIFY(!t.Exists(kv::kCoordFile));
+  }
+};
+
+KV_TEST_MAIN(WindowsTest)
+#include "test_windows.moc"

@@ -1,0 +1,206 @@
+#include <QTest>
+
+#include "layout/code_page.h"
+#include "layout/record_codec.h"
+#include "support/test_session.h"
+
+using kv::RecordReader;
+using kv::RecordWriter;
+
+class RecordCodecTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void writesEveryFieldTypeExactly() {
+    const QByteArray line = RecordWriter()
+                                .Str(QStringLiteral("Goods shed"))
+                                .Int(1500)
+                                .Int(-75)
+                                .Single(0.5f)
+                                .Bool(true)
+                                .Bool(false)
+                                .Str(QString())
+                                .Line();
+    QCOMPARE(line, QByteArray("\"Goods shed\",1500,-75,.5,#TRUE#,#FALSE#,\"\"\r\n"));
+  }
+
+  void writesWindows1252Bytes() {
+    const QByteArray line = RecordWriter().Str(QStringLiteral("Gare de l'Est é €")).Line();
+    QCOMPARE(line, QByteArray("\"Gare de l'Est \xE9 \x80\"\r\n"));
+  }
+
+  void formatsSinglesAsTheFilesHoldThem_data() {
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("half") << 0.5f << ".5";
+    QTest::newRow("negative half") << -0.5f << "-.5";
+    QTest::newRow("whole") << 2.0f << "2";
+    QTest::newRow("one point four") << 1.4f << "1.4";
+    QTest::newRow("zero") << 0.0f << "0";
+    QTest::newRow("thousand") << 1000.0f << "1000";
+    QTest::newRow("third") << (1.0f / 3.0f) << ".3333333";
+    QTest::newRow("huge") << 1e16f << "1E+16";
+  }
+  void formatsSinglesAsTheFilesHoldThem() {
+    QFETCH(float, value);
+    QFETCH(QString, text);
+    QCOMPARE(kv::FormatSingle(value), text);
+  }
+
+  void refusesTextThatWouldReadBackWrong_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("double quote") << QStringLiteral("the \"Flyer\"") << "double quote";
+    QTest::newRow("line feed") << QStringLiteral("two\nlines") << "line break";
+    QTest::newRow("carriage return") << QStringLiteral("two\rlines") << "line break";
+    QTest::newRow("outside the code page") << QStringLiteral("Łódź") << "'Ł'";
+  }
+  void refusesTextThatWouldReadBackWrong() {
+    QFETCH(QString, text);
+    QFETCH(QString, reason);
+    RecordWriter writer;
+    writer.Int(1).Str(text).Int(2);
+    QVERIFY(!writer.Ok());
+    QVERIFY2(writer.Error().contains(reason), qPrintable(writer.Error()));
+    QVERIFY(writer.Line().isEmpty());
+  }
+
+  void readsEveryFieldType() {
+    RecordReader reader(QByteArray("\"12L\",255,#TRUE#,#FALSE#,#false#,\"MS Sans Serif\",8,-900,1.5\r\n"));
+    QVERIFY(reader.Next());
+    QString text, font;
+    qint32 colour = 0, x = 0;
+    bool bold = false, italic = true, underline = true;
+    qint16 size = 0;
+    float f = 0;
+    QVERIFY(reader.Str(&text) && reader.Long(&colour) && reader.Bool(&bold) &&
+            reader.Bool(&italic) && reader.Bool(&underline) && reader.Str(&font) &&
+            reader.Integer(&size) && reader.Long(&x) && reader.Single(&f));
+    QCOMPARE(text, QStringLiteral("12L"));
+    QCOMPARE(colour, 255);
+    QCOMPARE(bold, true);
+    QCOMPARE(italic, false);
+    QCOMPARE(underline, false);
+    QCOMPARE(font, QStringLiteral("MS Sans Serif"));
+    QCOMPARE(size, qint16(8));
+    QCOMPARE(x, -900);
+    QCOMPARE(f, 1.5f);
+    QVERIFY(reader.AtRecordEnd());
+    QVERIFY(!reader.Next());
+  }
+
+  void acceptsEveryLineEndAndNoFinalOne() {
+    RecordReader reader(QByteArray("1,2\r\n3,4\n5,6\r7,8"));
+    QList<qint32> values;
+    while (reader.Next()) {
+      qint32 a = 0, b = 0;
+      QVERIFY(reader.Long(&a) && reader.Long(&b));
+      values << a << b;
+    }
+    QCOMPARE(values, (QList<qint32>{1, 2, 3, 4, 5, 6, 7, 8}));
+  }
+
+  void skipsLeadingSpacesAndBlankLines() {
+    RecordReader reader(QByteArray("\r\n   \r\n  120,  \"a, b\" ,  -3\r\n\r\n"));
+    QVERIFY(reader.Next());
+    QCOMPARE(reader.LineNumber(), 3);
+    qint32 x = 0, y = 0;
+    QString s;
+    QVERIFY(reader.Long(&x) && reader.Str(&s) && reader.Long(&y));
+    QCOMPARE(x, 120);
+    QCOMPARE(s, QStringLiteral("a, b"));  // a quoted field runs to its closing quote
+    QCOMPARE(y, -3);
+    QVERIFY(reader.AtEnd());
+    QVERIFY(!reader.Next());
+  }
+
+  void decodesWindows1252() {
+    RecordReader reader(QByteArray("\"caf\xE9 \x80 \x93quoted\x94\"\r\n"));
+    QVERIFY(reader.Next());
+    QString s;
+    QVERIFY(reader.Str(&s));
+    QCOMPARE(s, QStringLiteral("café € \u201Cquoted\u201D"));
+  }
+
+  void undefinedCodePageBytesSurviveARoundTrip() {
+    const QByteArray bytes("\x81\x8D\x8F\x90\x9D");
+    QByteArray back;
+    QVERIFY(kv::EncodeCp1252(kv::DecodeCp1252(bytes), &back));
+    QCOMPARE(back, bytes);
+  }
+
+  void reportsBadFields_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("letter in a number") << QByteArray("12a,4") << "\"12a\" is not a number";
+    QTest::newRow("unterminated quote") << QByteArray("\"Goods shed,1500")
+                                        << "a quoted text has no closing quote";
+    QTest::newRow("truncated record") << QByteArray("1200") << "the record ends before its number field";
+    QTest::newRow("byte out of range") << QByteArray("1,300") << "300 is outside 0 to 255";
+    QTest::newRow("binary junk") << QByteArray("\x01\xFF\x02,\x7F") << "is not a number";
+  }
+  void reportsBadFields() {
+    QFETCH(QByteArray, line);
+    QFETCH(QString, error);
+    RecordReader reader(line);
+    QVERIFY(reader.Next());
+    qint32 a = -1;
+    quint8 b = 7;
+    const bool ok = reader.Long(&a) && reader.Byte(&b);
+    QVERIFY(!ok);
+    QVERIFY2(reader.Error().contains(error), qPrintable(reader.Error()));
+    QCOMPARE(b, quint8(7));  // a failed field leaves its target alone
+  }
+
+  void numbersRoundHalfToEvenAndEmptyFieldsReadAsZero() {
+    RecordReader reader(QByteArray("12.5,13.5,,\"\",#TRUE#,-1,0\r\n"));
+    QVERIFY(reader.Next());
+    qint32 a = 0, b = 0, c = 9;
+    QString s = QStringLiteral("x");
+    bool t = false, numericTrue = false, numericFalse = true;
+    QVERIFY(reader.Long(&a) && reader.Long(&b) && reader.Long(&c) && reader.Str(&s) &&
+            reader.Bool(&t) && reader.Bool(&numericTrue) && reader.Bool(&numericFalse));
+    QCOMPARE(a, 12);
+    QCOMPARE(b, 14);
+    QCOMPARE(c, 0);
+    QCOMPARE(s, QString());
+    QVERIFY(t && numericTrue && !numericFalse);
+  }
+
+  void exampleRecordsRoundTrip() {
+    const QByteArray file =
+        "1200,3450\r\n"
+        "\"Goods shed\",\"\\shed.bmp\",1500,2250,#TRUE#\r\n"
+        "\"12L\",255,#TRUE#,#FALSE#,#FALSE#,\"Microsoft Sans Serif\",8,900,1800\r\n"
+        "\"track 3\",120,450,720,450,10\r\n";
+    RecordReader reader(file);
+    QByteArray rewritten;
+    qint32 x = 0, y = 0;
+    QVERIFY(reader.Next() && reader.Long(&x) && reader.Long(&y));
+    rewritten += RecordWriter().Int(x).Int(y).Line();
+    QString tip, picture;
+    bool onTop = false;
+    QVERIFY(reader.Next() && reader.Str(&tip) && reader.Str(&picture) && reader.Long(&x) &&
+            reader.Long(&y) && reader.Bool(&onTop));
+    rewritten += RecordWriter().Str(tip).Str(picture).Int(x).Int(y).Bool(onTop).Line();
+    QString text, font;
+    qint32 colour = 0;
+    bool b1 = false, b2 = false, b3 = false;
+    qint16 size = 0;
+    QVERIFY(reader.Next() && reader.Str(&text) && reader.Long(&colour) && reader.Bool(&b1) &&
+            reader.Bool(&b2) && reader.Bool(&b3) && reader.Str(&font) && reader.Integer(&size) &&
+            reader.Long(&x) && reader.Long(&y));
+    rewritten += RecordWriter().Str(text).Int(colour).Bool(b1).Bool(b2).Bool(b3).Str(font)
+                     .Int(size).Int(x).Int(y).Line();
+    QString name;
+    qint32 x2 = 0, y2 = 0;
+    quint8 width = 0;
+    QVERIFY(reader.Next() && reader.Str(&name) && reader.Long(&x) && reader.Long(&y) &&
+            reader.Long(&x2) && reader.Long(&y2) && reader.Byte(&width));
+    rewritten += RecordWriter().Str(name).Int(x).Int(y).Int(x2).Int(y2).Int(width).Line();
+    QCOMPARE(rewritten, file);
+  }
+};
+
+KV_TEST_MAIN(RecordCodecTest)
+#include "test_record_codec.moc"
