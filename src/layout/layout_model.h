@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -83,6 +84,15 @@ struct LayoutModel {
 
   // Position of the DCC Loco Control window in twips; elements 0 and 1 are coord.txt's.
   std::array<std::int32_t, 4> LocoWinPos{};
+
+  // --- hardware values shared between the parts that fire points and talk to the boxes ----
+  std::uint8_t BoxPort = 0;  // serial port number of the DCC box; 0 = off-line
+  QString PointSide;         // caption of the points label clicked last, or "L" / "R"
+  bool ShowBytes = false;    // the caption carries the last message's bytes
+  QString LastMsgText;       // those bytes as text, or "Li101F modem OFF"
+  std::uint8_t SolenoidNo = 0;  // the solenoid number to fire on the relay stack
+  float DwellTime = 1000;    // relay dwell in ms on the relay-stack systems; seconds on "DCC"
+  QStringList RouteList;     // items of a route still to be worked (outputs stay set meanwhile)
 
   // --- the message being shown ------------------------------------------------------------
   QString MsgPrompt;
