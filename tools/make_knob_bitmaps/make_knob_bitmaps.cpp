@@ -2,7 +2,7 @@
 // The pointer turns with the knob position (0 = stop, at seven o'clock; 7 = full, at five
 // o'clock) and the knob's colour and letter tell the direction: green F forward, orange R reverse.
 //
-//   make_knob_bitmaps <folder>      (the shipped copies live in data/Data/VM110)
+//   make_knob_bitmaps <folder>      (the shipped copies live in data/VM110, the program's \Data\VM110)
 
 #include <QDir>
 #include <QGuiApplication>
