@@ -16,6 +16,7 @@ class Session;
 class ImageButton;
 class Panel;
 class PanelArea;
+class PanelToolbars;
 class ToolbarFrame;
 
 // Form1, the main panel window: the toolbars along the top, the panel below. It opens or
@@ -49,6 +50,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps {
   IntervalTimer& timUpdate() { return *timUpdate_; }
   Panel& picScreen();
   PanelArea& panelArea() { return *panelArea_; }
+  PanelToolbars& panelToolbars() { return *panelToolbars_; }
   Session& session() { return session_; }
 
   // ConnectionSteps
@@ -79,6 +81,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps {
   QHBoxLayout* stripLayout_ = nullptr;
   QWidget* panelHost_ = nullptr;
   PanelArea* panelArea_ = nullptr;
+  PanelToolbars* panelToolbars_ = nullptr;
   ToolbarFrame* fraToolbar_[5] = {};
   ToolbarFrame* fraModem_[2] = {};
   ToolbarFrame* fraBtnMode_ = nullptr;
