@@ -10,6 +10,8 @@
 #include "layout/sundry_files.h"
 #include "layout/twips.h"
 #include "panel/image_button.h"
+#include "panel/panel_area.h"
+#include "panel/panel_toolbars.h"
 #include "panel/stack.h"
 #include "panel/toolbar_frame.h"
 #include "panel/zorder.h"
@@ -39,14 +41,21 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   panelHost_->setPalette(palette);
   column->addWidget(panelHost_, 1);
   setCentralWidget(central);
+  auto* hostLayout = new QVBoxLayout(panelHost_);
+  hostLayout->setContentsMargins(0, 0, 0, 0);
+  panelArea_ = new PanelArea(session_, panelHost_);
+  hostLayout->addWidget(panelArea_);
 
   BuildToolStrip();
+  panelToolbars_ = new PanelToolbars(session_, *panelArea_, std::to_array(fraToolbar_), this);
   timUpdate_ = std::make_unique<IntervalTimer>(session_.scheduler, [this]() { timUpdate_Timer(); });
   timUpdate_->SetInterval(500);
   resize(1280, 800);
 }
 
 MainWindow::~MainWindow() = default;
+
+Panel& MainWindow::picScreen() { return panelArea_->picScreen(); }
 
 ToolbarFrame* MainWindow::AddFrame(const QString& name, const QString& caption) {
   auto* frame = new ToolbarFrame(name, caption, toolStrip_);
