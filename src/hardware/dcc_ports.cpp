@@ -84,7 +84,7 @@ QStringList SystemDccPorts::Devices() const {
   for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
     devices << info.systemLocation();
   }
-  return OrderSerialDevices(devices);
+  return extra_ + OrderSerialDevices(devices);
 }
 
 QString SystemDccPorts::DeviceName(int number) const {

@@ -34,12 +34,16 @@ std::unique_ptr<QIODevice> OpenSerialLine(const QString& deviceName);
 // the adapter a DCC box is usually plugged into.
 class SystemDccPorts final : public DccPorts {
  public:
+  // `extra` devices, which the system does not list (a pseudo-terminal), are numbered first;
+  // not on Windows, where numbers name the ports themselves.
+  explicit SystemDccPorts(QStringList extra = {}) : extra_(std::move(extra)) {}
   QString DeviceName(int number) const override;
   QStringList Numbering() const override;
   std::unique_ptr<QIODevice> Open(const QString& deviceName) override;
 
  private:
   QStringList Devices() const;
+  QStringList extra_;
 };
 
 // The order in which serial devices are numbered: USB-serial adapters (ttyUSB, then ttyACM, and

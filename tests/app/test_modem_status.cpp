@@ -2,6 +2,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/application.h"
 #include "app/main_window.h"
 #include "hardware/dcc_link.h"
 #include "layout/port_file.h"
@@ -127,6 +128,15 @@ class ModemStatusTest : public QObject {
     r.t.session.model.ProgMode = static_cast<std::uint8_t>(mode);
     r.main.ShowLocoWindow();
     QCOMPARE(loco.isVisible(), shown);
+  }
+
+  void commandLineOptions() {
+    const QStringList args{"kelvarne", "--program-folder", "/srv/rail", "--dcc-port=/dev/pts/3"};
+    QCOMPARE(kv::DccPortOption(args), QStringLiteral("/dev/pts/3"));
+    QCOMPARE(kv::ProgramFolderOption(args), QStringLiteral("/srv/rail"));
+    QCOMPARE(kv::DccPortOption({"kelvarne", "--dcc-port", "/dev/pts/4"}), QStringLiteral("/dev/pts/4"));
+    QCOMPARE(kv::DccPortOption({"kelvarne", "--dcc-port"}), QString());
+    QCOMPARE(kv::DccPortOption({"--dcc-port=/dev/pts/5"}), QString());  // the program's own name
   }
 };
 

@@ -406,6 +406,12 @@ class DccLinkTest : public QObject {
     QCOMPARE(system.DeviceName(0), QString());
     QCOMPARE(system.DeviceName(256), QString());
     QVERIFY(!system.Numbering().isEmpty());
+#ifndef Q_OS_WIN
+    // A device the system does not list (the simulator's terminal) comes first.
+    kv::SystemDccPorts withTerminal({"/dev/pts/7"});
+    QCOMPARE(withTerminal.DeviceName(1), QStringLiteral("/dev/pts/7"));
+    QCOMPARE(withTerminal.Numbering().first(), QStringLiteral("1 = /dev/pts/7"));
+#endif
   }
 
   void locoWindowOnlyWhenOperatingWithDcc() {
