@@ -116,6 +116,8 @@ class ModemStatusTest : public QObject {
     QTest::newRow("DCC, Modify") << "DCC" << 1 << false;
     QTest::newRow("DCC, Create") << "DCC" << 0 << false;
     QTest::newRow("DC, Operate") << "DC" << 2 << false;
+    QTest::newRow("DCC, mode 6") << "DCC" << 6 << true;
+    QTest::newRow("DCC, mode 7") << "DCC" << 7 << false;
   }
   void theLocoWindowComesUpWhenOperatingWithDcc() {
     QFETCH(QString, system);

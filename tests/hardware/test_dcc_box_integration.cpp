@@ -96,14 +96,6 @@ class DccBoxIntegrationTest : public QObject {
     QVERIFY2(took >= 1000 && took < 1300, qPrintable(QString::number(took)));
   }
 
-  // An answer held back 60 ms, as a USB adapter and a busy box may, still finds the box.
-  void aLateAnswerStillFindsTheBox() {
-    Rig r({false, 60});
-    r.link.OpenDccBox();
-    QVERIFY(r.link.Online());
-    QCOMPARE(r.dialogs.Last().text, QStringLiteral("DCC box connected on Port 1"));
-  }
-
   void aSilentBoxLeadsToThePromptAndZeroGoesOffLine() {
     Rig r({true, 0});
     r.dialogs.QueueText("0");

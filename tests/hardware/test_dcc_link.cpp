@@ -413,19 +413,6 @@ class DccLinkTest : public QObject {
     QCOMPARE(withTerminal.Numbering().first(), QStringLiteral("1 = /dev/pts/7"));
 #endif
   }
-
-  void locoWindowOnlyWhenOperatingWithDcc() {
-    kv::LayoutModel m;
-    const QList<std::pair<int, QString>> cases = {
-        {0, "DCC"}, {1, "DCC"}, {2, "DCC"}, {2, "DCC + DC"}, {2, "DC"}, {6, "DCC"}, {7, "DCC"}};
-    QList<bool> wanted;
-    for (const auto& [mode, system] : cases) {
-      m.ProgMode = static_cast<std::uint8_t>(mode);
-      m.ControlSystem = system;
-      wanted << kv::LocoWindowWanted(m);
-    }
-    QCOMPARE(wanted, (QList<bool>{false, false, true, true, false, true, false}));
-  }
 };
 
 KV_TEST_MAIN(DccLinkTest)

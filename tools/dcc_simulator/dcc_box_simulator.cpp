@@ -48,9 +48,9 @@ DccBoxSimulator::~DccBoxSimulator() {
 bool DccBoxSimulator::Open(QString* error) {
 #ifdef Q_OS_UNIX
   master_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
-  char name[128] = {};
+  const char* name = nullptr;  // ptsname's own buffer: this is the only thread that asks
   if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0 ||
-      ptsname_r(master_, name, sizeof name) != 0) {
+      (name = ptsname(master_)) == nullptr) {
     if (error)
       *error = QStringLiteral("no pseudo-terminal: %1")
                    .arg(QString::fromLocal8Bit(std::strerror(errno)));
@@ -119,10 +119,9 @@ void DccBoxSimulator::Answer(const QByteArray& frame) {
     Reply(TransferError());
     return;
   }
-  const QString text = xpressnet::Describe(frame);
-  if (text == QLatin1String("version request")) {
+  if (frame == xpressnet::VersionRequest()) {
     Reply(VersionReply());
-  } else if (text == QLatin1String("unknown command")) {
+  } else if (xpressnet::Describe(frame) == QLatin1String("unknown command")) {
     Reply(UnknownCommand());
   } else {
     Reply(CommandSent());
