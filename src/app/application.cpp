@@ -10,20 +10,33 @@
 #include "app/qt_dialogs.h"
 #include "app/start_window.h"
 #include "base/session.h"
+#include "hardware/dcc_link.h"
 
 namespace kv {
 
-QString ProgramFolderOption(const QStringList& arguments) {
+namespace {
+QString OptionValue(const QStringList& arguments, const QString& option) {
   for (int i = 1; i < arguments.size(); ++i) {
     const QString& a = arguments.at(i);
-    if (a == QLatin1String("--program-folder") && i + 1 < arguments.size()) return arguments.at(i + 1);
-    if (a.startsWith(QLatin1String("--program-folder="))) return a.mid(17);
+    if (a == option && i + 1 < arguments.size()) return arguments.at(i + 1);
+    if (a.startsWith(option + QLatin1Char('='))) return a.mid(option.size() + 1);
   }
   return {};
 }
+}  // namespace
+
+QString ProgramFolderOption(const QStringList& arguments) {
+  return OptionValue(arguments, QStringLiteral("--program-folder"));
+}
+
+QString DccPortOption(const QStringList& arguments) {
+  return OptionValue(arguments, QStringLiteral("--dcc-port"));
+}
 
 Application::Application(const QStringList& arguments)
-    : dialogs_(std::make_unique<QtDialogs>()), scheduler_(std::make_unique<RealScheduler>()) {
+    : dialogs_(std::make_unique<QtDialogs>()),
+      scheduler_(std::make_unique<RealScheduler>()),
+      dccPort_(DccPortOption(arguments)) {
   const QString exeDir = QCoreApplication::applicationDirPath();
   session_ = std::make_unique<Session>(
       ProgramFolder(ChooseProgramFolder(exeDir, ProgramFolderOption(arguments))), *dialogs_,
@@ -53,6 +66,9 @@ bool Application::Start() {
 
 MainWindow* Application::OpenMainWindow() {
   main_ = std::make_unique<MainWindow>(*session_);
+  if (!dccPort_.isEmpty()) {
+    main_->dccLink().SetPorts(std::make_unique<SystemDccPorts>(QStringList{dccPort_}));
+  }
   main_->Load();
   if (session_->Ended()) return nullptr;
   main_->showMaximized();

@@ -14,7 +14,9 @@ class StartWindow;
 // One run of the program with real dialogs and real time: the start window, then the main one.
 class Application {
  public:
-  // `arguments` as QCoreApplication gives them: --program-folder DIR names the program folder.
+  // `arguments` as QCoreApplication gives them: --program-folder DIR names the program folder;
+  // --dcc-port DEVICE numbers DEVICE first among the serial ports (an interface simulator's
+  // pseudo-terminal, which the system does not list).
   explicit Application(const QStringList& arguments);
   ~Application();
 
@@ -32,9 +34,12 @@ class Application {
   std::unique_ptr<Session> session_;
   std::unique_ptr<StartWindow> start_;
   std::unique_ptr<MainWindow> main_;
+  QString dccPort_;
 };
 
 // The value of --program-folder, or "" when not given.
 QString ProgramFolderOption(const QStringList& arguments);
+// The value of --dcc-port, or "" when not given.
+QString DccPortOption(const QStringList& arguments);
 
 }  // namespace kv

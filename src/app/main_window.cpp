@@ -7,11 +7,13 @@
 
 #include "app/caption.h"
 #include "base/session.h"
+#include "hardware/dcc_link.h"
 #include "layout/sundry_files.h"
 #include "layout/twips.h"
 #include "panel/image_button.h"
 #include "panel/panel_area.h"
 #include "panel/panel_toolbars.h"
+#include "panel/modem_status_view.h"
 #include "panel/stack.h"
 #include "panel/toolbar_frame.h"
 #include "panel/zorder.h"
@@ -19,7 +21,7 @@
 namespace kv {
 
 MainWindow::MainWindow(Session& session, QWidget* parent)
-    : QMainWindow(parent), session_(session) {
+    : QMainWindow(parent), session_(session), dccLink_(std::make_unique<DccLink>(session)) {
   setObjectName(QStringLiteral("Form1"));
   auto* central = new QWidget(this);
   auto* column = new QVBoxLayout(central);
@@ -50,6 +52,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   panelToolbars_ = new PanelToolbars(session_, *panelArea_, std::to_array(fraToolbar_), this);
   timUpdate_ = std::make_unique<IntervalTimer>(session_.scheduler, [this]() { timUpdate_Timer(); });
   timUpdate_->SetInterval(500);
+  connect(dccLink_.get(), &DccLink::linkLost, this, &MainWindow::timUpdate_Timer);
   resize(1280, 800);
 }
 
@@ -93,6 +96,7 @@ void MainWindow::BuildModeFrames() {
   imgBtnTog_[0] = new ImageButton(QStringLiteral("imgBtnTog_0"), QStringLiteral("loco"), 32,
                                   fraModem_[0]);
   fraModem_[0]->layout()->addWidget(imgBtnTog_[0]);
+  modemStatus_ = new ModemStatusView(fraModem_[1]);
   modemStack->Add(fraModem_[1]);
   modemStack->Add(fraModem_[0]);
   stripLayout_->addWidget(modemStack);
@@ -175,8 +179,16 @@ void MainWindow::UpdateCaption() {
 }
 
 void MainWindow::ShowModemStatus() {
-  // Until a DCC box link exists the modem is off.
-  setWindowTitle(session_.model.CaptionBase + QStringLiteral("   modem OFF"));
+  const ModemStatus status = dccLink_->ShowModemStatus();
+  setWindowTitle(session_.model.CaptionBase + status.captionTail);
+  modemStatus_->Show(status);
+}
+
+void MainWindow::ShowLocoWindow() {
+  if (locoWindow_ && LocoWindowWanted(session_.model)) {
+    locoWindow_->show();
+    locoWindow_->raise();
+  }
 }
 
 void MainWindow::timUpdate_Timer() {
@@ -185,7 +197,7 @@ void MainWindow::timUpdate_Timer() {
 
 void MainWindow::ConnectControlSystem() { kv::ConnectControlSystem(session_, *this); }
 
-void MainWindow::SetPointSideLeft() {}
+void MainWindow::SetPointSideLeft() { session_.model.PointSide = QStringLiteral("L"); }
 
 void MainWindow::ShowDccNumberFrame(bool dcc) {
   fraLenzNo_->setVisible(dcc);
@@ -196,8 +208,8 @@ void MainWindow::BringModemFrameToFront() { BringToFront(fraModem_[1]); }
 
 void MainWindow::LoadLocoList() {}
 void MainWindow::LoadFunctionNames() {}
-void MainWindow::ReadPortFile() {}
-void MainWindow::OpenDccBox() {}
+void MainWindow::ReadPortFile() { dccLink_->ReadPortFile(); }
+void MainWindow::OpenDccBox() { dccLink_->OpenDccBox(); }
 void MainWindow::LoadBoardWindow() {}
 
 void MainWindow::ReadCoordFile() {

@@ -13,10 +13,12 @@ class QGridLayout;
 namespace kv {
 
 class Session;
+class DccLink;
 class ImageButton;
 class Panel;
 class PanelArea;
 class PanelToolbars;
+class ModemStatusView;
 class ToolbarFrame;
 
 // Form1, the main panel window: the toolbars along the top, the panel below. It opens or
@@ -46,6 +48,11 @@ class MainWindow : public QMainWindow, public ConnectionSteps {
   // The DCC Loco Control window, where one is registered: coord.txt places it.
   void RegisterLocoWindow(QWidget* window) { locoWindow_ = window; }
   QWidget* LocoWindow() const { return locoWindow_; }
+  // Shows the registered loco window while operating on a system with DCC.
+  void ShowLocoWindow();
+
+  // The DCC box link; the points, routes, signals and the loco window send through it.
+  DccLink& dccLink() { return *dccLink_; }
 
   IntervalTimer& timUpdate() { return *timUpdate_; }
   Panel& picScreen();
@@ -75,6 +82,8 @@ class MainWindow : public QMainWindow, public ConnectionSteps {
 
   Session& session_;
   std::unique_ptr<IntervalTimer> timUpdate_;
+  std::unique_ptr<DccLink> dccLink_;
+  ModemStatusView* modemStatus_ = nullptr;
   QPointer<QWidget> locoWindow_;
   bool coordKnown_ = false;
   QWidget* toolStrip_ = nullptr;

@@ -9,18 +9,11 @@
 #include "layout/sundry_files.h"
 #include "panel/image_button.h"
 #include "panel/zorder.h"
+#include "support/find_control.h"
 #include "support/test_session.h"
 
+using kv::test::Find;
 using kv::test::TestSession;
-
-namespace {
-template <typename T>
-T* Find(QWidget* w, const QString& name) {
-  T* found = w->findChild<T*>(name);
-  if (!found) qFatal("no control %s", qPrintable(name));
-  return found;
-}
-}  // namespace
 
 class WindowsTest : public QObject {
   Q_OBJECT

@@ -1,0 +1,198 @@
+#include "hardware/dcc_link.h"
+
+#include <QRegularExpression>
+#include <QSerialPort>
+#include <cmath>
+
+#include "base/dialog_texts.h"
+#include "base/session.h"
+#include "hardware/dcc_texts.h"
+#include "layout/port_file.h"
+
+namespace kv {
+
+std::optional<std::uint8_t> ParsePortAnswer(const QString& answer) {
+  static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+  const QString text = answer.trimmed();
+  if (!number.match(text).hasMatch()) return std::nullopt;
+  const double rounded = std::nearbyint(text.toDouble());
+  if (!(rounded >= 0 && rounded <= 255)) return std::nullopt;
+  return static_cast<std::uint8_t>(rounded);
+}
+
+DccLink::DccLink(Session& session, QObject* parent)
+    : QObject(parent),
+      session_(session),
+      ports_(std::make_unique<SystemDccPorts>()),
+      pulses_(session.scheduler, [this](const QByteArray& m) { SendDccMessage(m); }) {}
+
+DccLink::~DccLink() = default;
+
+void DccLink::SetPorts(std::unique_ptr<DccPorts> ports) {
+  ports_ = std::move(ports);
+}
+
+void DccLink::ReadPortFile() {
+  session_.model.BoxPort = kv::ReadPortFile(session_.folder);
+}
+
+void DccLink::WritePortFile() {
+  QString error;
+  if (!kv::WritePortFile(session_.folder, session_.model.BoxPort, &error)) {
+    session_.dialogs.MessageBox(texts::SettingNotSaved(error), msg::kCritical,
+                                texts::SettingNotSavedTitle());
+  }
+}
+
+void DccLink::OpenDccBox() {
+  LayoutModel& m = session_.model;
+  if (port_) OnLost();  // a second connection starts from a closed port
+  while (!session_.Ended()) {
+    if (m.BoxPort > 0) {
+      if (auto port = ProbeBox()) {
+        Adopt(std::move(port));
+        ShowConnected();
+        return;
+      }
+    }
+    if (!AskBoxPort()) {
+      m.BoxPort = 0;
+      return;
+    }
+    if (m.BoxPort == 0) return;
+  }
+}
+
+bool DccLink::AskBoxPort() {
+  LayoutModel& m = session_.model;
+  const QString prompt = texts::BoxPortPrompt(ports_->Numbering());
+  while (true) {
+    const QString answer =
+        session_.dialogs.InputBox(prompt, texts::BoxPortTitle(), QString::number(m.BoxPort));
+    if (answer.isEmpty()) return false;
+    if (const auto port = ParsePortAnswer(answer)) {
+      m.BoxPort = *port;
+      WritePortFile();
+      return true;
+    }
+    session_.dialogs.MessageBox(texts::NotAPortNumber(answer), msg::kCritical,
+                                texts::BoxPortTitle());
+  }
+}
+
+std::unique_ptr<QIODevice> DccLink::ProbeBox() {
+  std::unique_ptr<QIODevice> port = ports_->Open(ports_->DeviceName(session_.model.BoxPort));
+  if (!port) return nullptr;
+  if (auto* serial = qobject_cast<QSerialPort*>(port.get())) serial->clear();
+  Pause(kSettleAfterOpenMs / 1000.0);
+  port->readAll();  // what came while settling is no answer to the request
+  const QByteArray request = xpressnet::VersionRequest();
+  xpressnet::WriteInto(&dccMsg_, request);
+  port->write(request);
+  if (auto* serial = qobject_cast<QSerialPort*>(port.get())) serial->flush();
+  QIODevice* device = port.get();
+  if (!session_.scheduler.WaitFor(kReplyWindowMs,
+                                  [device]() { return device->bytesAvailable() > 0; })) {
+    return nullptr;
+  }
+  return port;
+}
+
+void DccLink::Adopt(std::unique_ptr<QIODevice> port) {
+  port_ = std::move(port);
+  QIODevice* device = port_.get();
+  device->readAll();
+  // Nothing the box sends back is interpreted; it is read only so that it does not pile up.
+  connect(device, &QIODevice::readyRead, this, [device]() { device->readAll(); });
+  connect(device, &QIODevice::readChannelFinished, this, &DccLink::OnLost);
+  if (auto* serial = qobject_cast<QSerialPort*>(device)) {
+    connect(serial, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
+      if (e == QSerialPort::ResourceError || e == QSerialPort::ReadError ||
+          e == QSerialPort::WriteError) {
+        OnLost();
+      }
+    });
+  }
+}
+
+void DccLink::OnLost() {
+  if (!port_) return;
+  // The port may be in the middle of reporting its error: close it once that has returned.
+  QIODevice* port = port_.release();
+  port->disconnect(this);
+  port->setParent(this);
+  port->deleteLater();
+  pulses_.Clear();
+  emit linkLost();
+}
+
+void DccLink::ShowConnected() {
+  const LayoutModel& m = session_.model;
+  session_.dialogs.MessageBox(texts::BoxConnected(m.BoxPort), msg::kOkOnly | msg::kInformation,
+                              texts::BoxConnectedTitle(m.ControlSystem));
+}
+
+void DccLink::SendDccMessage(const QByteArray& message) {
+  xpressnet::WriteInto(&dccMsg_, message);
+  if (!port_) return;
+  // Only the message's own bytes: whatever lies behind it in the buffer would reach the box as
+  // the start of another command.
+  if (port_->write(message) != message.size()) {
+    OnLost();
+    return;
+  }
+  if (auto* serial = qobject_cast<QSerialPort*>(port_.get())) serial->flush();
+}
+
+int DccLink::PulseMs() const {
+  return AccessoryPulseMs(session_.model.ControlSystem, session_.model.DwellTime);
+}
+
+bool DccLink::ThrowSolenoidDcc(int solenoid) {
+  if (!Online()) {
+    session_.model.LastMsgText = texts::ModemOff();
+    return false;
+  }
+  const auto side = xpressnet::SideOf(session_.model.PointSide);
+  if (solenoid < 0 || solenoid > 255 || !side) return false;
+  FireAccessory(static_cast<std::uint8_t>(solenoid), *side);
+  return true;
+}
+
+void DccLink::FireAccessory(std::uint8_t solenoid, std::uint8_t side) {
+  if (!Online()) {
+    session_.model.LastMsgText = texts::ModemOff();
+    return;
+  }
+  pulses_.Queue(solenoid, side, PulseMs());
+}
+
+void DccLink::SendLocoSpeed(xpressnet::LocoAddress loco, std::uint8_t speed) {
+  SendDccMessage(xpressnet::LocoSpeedMessage(loco, speed));
+}
+
+void DccLink::SendFunctionGroup(std::uint8_t group, xpressnet::LocoAddress loco,
+                                std::uint8_t functions) {
+  SendDccMessage(xpressnet::FunctionGroupMessage(group, loco, functions));
+}
+
+void DccLink::SendDoubleHeader(xpressnet::LocoAddress a, xpressnet::LocoAddress b) {
+  SendDccMessage(xpressnet::DoubleHeaderMessage(a, b));
+}
+
+void DccLink::Pause(double seconds) {
+  const double ms = std::isfinite(seconds) ? std::max(0.0, seconds * 1000.0) : 0.0;
+  session_.scheduler.WaitFor(std::llround(ms));
+}
+
+void DccLink::FormatLastMessage() {
+  session_.model.LastMsgText = xpressnet::FormatLastMessage(dccMsg_);
+}
+
+ModemStatus DccLink::ShowModemStatus() {
+  const LayoutModel& m = session_.model;
+  if (Online() && m.ShowBytes) FormatLastMessage();
+  return ModemStatusFor(Online(), m.ShowBytes, m.LastMsgText);
+}
+
+}  // namespace kv

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QIODevice>
+#include <QObject>
+#include <memory>
+#include <optional>
+
+#include "hardware/accessory_pulses.h"
+#include "hardware/dcc_ports.h"
+#include "hardware/modem_status.h"
+#include "hardware/xpressnet.h"
+
+namespace kv {
+
+class Session;
+
+// The serial link to the DCC box: choosing and remembering its port, checking that the box
+// answers, and the one transmit routine every message goes through. The port stays open for
+// the run; when it cannot be opened, or goes away (a USB adapter pulled out), the link is
+// off-line: messages are still composed into the buffer, and nothing is written anywhere.
+class DccLink : public QObject {
+  Q_OBJECT
+
+ public:
+  // After opening the port: time for the box and the adapter to settle before the first byte.
+  static constexpr int kSettleAfterOpenMs = 1000;
+  // How long the version request waits for the first byte of an answer. A USB adapter holds
+  // received bytes back for up to 16 ms, and the box takes some ms itself, so the window is
+  // generous; the wait ends as soon as a byte arrives.
+  static constexpr int kReplyWindowMs = 500;
+
+  explicit DccLink(Session& session, QObject* parent = nullptr);
+  ~DccLink() override;
+
+  // Where port numbers lead; the system's serial ports unless a test says otherwise.
+  void SetPorts(std::unique_ptr<DccPorts> ports);
+
+  // port.txt into BoxPort (created when missing; missing or empty is 0, off-line), and back.
+  void ReadPortFile();
+  void WritePortFile();
+
+  // Opens BoxPort and checks that the box answers the version request. While it does not, the
+  // user is asked for the port again; 0 leaves the link off-line, as does Cancel (for this run
+  // only: port.txt keeps its number).
+  void OpenDccBox();
+  // Asks for the port number and saves it; asks again after an answer that is not a port
+  // number. False when the user cancelled.
+  bool AskBoxPort();
+
+  // The port is open and the box answered.
+  bool Online() const { return port_ != nullptr; }
+
+  // Writes `message` into the buffer and, on line, sends exactly its bytes.
+  void SendDccMessage(const QByteArray& message);
+
+  // Throws accessory `solenoid` (0..255) to the side named in PointSide. Off-line, or with a
+  // number out of range or no side in PointSide, nothing is sent; off-line LastMsgText notes
+  // it. True when the throw was queued.
+  bool ThrowSolenoidDcc(int solenoid);
+  // The pulse itself: on, the pulse time, off, the settling time; queued behind a running one.
+  void FireAccessory(std::uint8_t solenoid, std::uint8_t side);
+  bool Busy() const { return pulses_.Busy(); }
+  int PulseMs() const;
+
+  // The loco messages, composed by the loco window.
+  void SendLocoSpeed(xpressnet::LocoAddress loco, std::uint8_t speed);
+  void SendFunctionGroup(std::uint8_t group, xpressnet::LocoAddress loco, std::uint8_t functions);
+  void SendDoubleHeader(xpressnet::LocoAddress a, xpressnet::LocoAddress b);
+
+  // Waits `seconds` on the monotonic clock while the window goes on handling events.
+  void Pause(double seconds);
+
+  // LastMsgText from bytes 0 to 5 of the buffer.
+  void FormatLastMessage();
+  // The modem state for the caption, refreshing LastMsgText when the bytes are shown.
+  ModemStatus ShowModemStatus();
+
+  const xpressnet::Buffer& DccMsg() const { return dccMsg_; }
+
+ signals:
+  // The port went away while running; the link is off-line from now on.
+  void linkLost();
+
+ private:
+  // Opens BoxPort and sends the version request; the open port when something answers.
+  std::unique_ptr<QIODevice> ProbeBox();
+  void Adopt(std::unique_ptr<QIODevice> port);
+  void OnLost();
+  void ShowConnected();
+
+  Session& session_;
+  std::unique_ptr<DccPorts> ports_;
+  std::unique_ptr<QIODevice> port_;
+  xpressnet::Buffer dccMsg_{};
+  AccessoryPulses pulses_;
+};
+
+// A port number as typed in the prompt: a number 0 to 255, a fraction rounded half to even.
+std::optional<std::uint8_t> ParsePortAnswer(const QString& answer);
+
+}  // namespace kv

@@ -1,0 +1,419 @@
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "base/box_text.h"
+#include "hardware/dcc_link.h"
+#include "hardware/dcc_texts.h"
+#include "layout/port_file.h"
+#include "support/fake_dcc_line.h"
+#include "support/test_session.h"
+
+using kv::AccessoryPulses;
+using kv::DccLink;
+using kv::test::FakeDccPorts;
+using kv::test::FakeLineLog;
+using kv::test::TestSession;
+
+namespace {
+
+QByteArray Hex(const char* text) {
+  return QByteArray::fromHex(text);
+}
+
+const QString kSpaces40(40, QLatin1Char(' '));
+
+// A link over fake lines on the virtual clock, on "DCC" with a dwell of 0.4 s.
+struct Rig {
+  TestSession t;
+  std::shared_ptr<FakeLineLog> log = std::make_shared<FakeLineLog>();
+  FakeDccPorts* ports = nullptr;
+  DccLink link{t.session};
+
+  Rig() {
+    auto owned = std::make_unique<FakeDccPorts>(t.scheduler, log);
+    ports = owned.get();
+    link.SetPorts(std::move(owned));
+    t.session.model.ControlSystem = QStringLiteral("DCC");
+    t.session.model.DwellTime = 0.4f;
+  }
+  // Opens port 1 with a box that answers; the clock then stands at 0 again for the test.
+  void Connect() {
+    t.session.model.BoxPort = 1;
+    link.OpenDccBox();
+    if (!link.Online()) qFatal("the fake box did not answer");
+    log->writes.clear();
+    t.dialogs.ClearTranscript();
+    start = t.scheduler.NowMs();
+  }
+  QList<qint64> Times() const {
+    QList<qint64> out;
+    for (qint64 at : log->Times()) out << at - start;
+    return out;
+  }
+  qint64 start = 0;
+};
+
+QString PortPrompt(const QStringList& numbering) {
+  QString prompt = "use zero for offline operation" + kSpaces40 + "u.s.b. port connected below";
+  for (const QString& line : numbering) prompt += kSpaces40 + line;
+  return prompt;
+}
+
+}  // namespace
+
+class DccLinkTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // With port 0 the prompt comes once; 0 keeps the program off-line and nothing is opened or
+  // written, yet loco messages are still composed into the buffer.
+  void offLineNothingReachesAnyPort() {
+    Rig r;
+    r.link.ReadPortFile();
+    QCOMPARE(r.t.session.model.BoxPort, std::uint8_t(0));
+    QVERIFY(r.t.Exists(kv::kPortFile));
+    r.t.dialogs.QueueText("0");
+    r.link.OpenDccBox();
+    QCOMPARE(r.t.dialogs.Transcript().size(), 1);
+    const kv::DialogRecord& prompt = r.t.dialogs.Last();
+    QCOMPARE(prompt.title, QStringLiteral("DCC Box disconnected"));
+    QCOMPARE(prompt.text, PortPrompt({"1 = /dev/fake0", "2 = /dev/fake1"}));
+    QCOMPARE(prompt.defaultText, QStringLiteral("0"));
+    QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("0\r\n"));
+    QVERIFY(!r.link.Online());
+
+    r.t.session.model.PointSide = "12L";
+    QVERIFY(!r.link.ThrowSolenoidDcc(12));
+    QCOMPARE(r.t.session.model.LastMsgText, QStringLiteral("Li101F modem OFF"));
+    r.link.SendLocoSpeed({0xC4, 0xD2}, 0x80);
+    QCOMPARE(r.link.DccMsg(), (kv::xpressnet::Buffer{0xE4, 0x12, 0xC4, 0xD2, 0x80, 0x60, 0}));
+    r.t.scheduler.Advance(10'000);
+    QVERIFY(r.log->opened.isEmpty());
+    QVERIFY(r.log->writes.isEmpty());
+    const kv::ModemStatus status = r.link.ShowModemStatus();
+    QCOMPARE(status.captionTail, QStringLiteral("   modem OFF"));
+    QCOMPARE(status.label, QStringLiteral("no modem"));
+    QCOMPARE(status.picture, 5);
+  }
+
+  // The box is looked for after a settling second; the version request goes out as its own two
+  // bytes, and the link goes on as soon as the first answer byte arrives. An answer later than
+  // the window counts as no box.
+  void handshakeTakesALateAnswer_data() {
+    QTest::addColumn<int>("answerAfter");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("FTDI latency") << 16 << true;
+    QTest::newRow("slow box") << 120 << true;
+    QTest::newRow("just in time") << 500 << true;
+    QTest::newRow("too late") << 501 << false;
+  }
+  void handshakeTakesALateAnswer() {
+    QFETCH(int, answerAfter);
+    QFETCH(bool, found);
+    Rig r;
+    r.log->answerAfterMs = answerAfter;
+    r.t.Write(kv::kPortFile, "1\r\n");
+    r.link.ReadPortFile();
+    if (!found) r.t.dialogs.QueueText("0");
+    r.link.OpenDccBox();
+    QCOMPARE(r.log->opened, QStringList{"/dev/fake0"});
+    QCOMPARE(r.log->Bytes(), QList<QByteArray>{Hex("F0F0")});
+    QCOMPARE(r.log->Times(), QList<qint64>{1000});
+    QCOMPARE(r.link.Online(), found);
+    const kv::DialogRecord& shown = r.t.dialogs.Last();
+    if (found) {
+      QCOMPARE(r.t.scheduler.NowMs(), 1000 + answerAfter);
+      QCOMPARE(shown.text, QStringLiteral("DCC box connected on Port 1"));
+      QCOMPARE(shown.title, QStringLiteral("Kelvarne DCC"));
+      QCOMPARE(shown.style, kv::msg::kInformation);
+      QCOMPARE(r.t.dialogs.Transcript().size(), 1);
+    } else {
+      QCOMPARE(r.t.scheduler.NowMs(), 1500);
+      QCOMPARE(shown.title, QStringLiteral("DCC Box disconnected"));
+      QCOMPARE(shown.defaultText, QStringLiteral("1"));
+    }
+  }
+
+  // A silent box keeps asking: a wrong answer is explained and asked again without trying the
+  // port; a new number is saved and tried; 0 ends it, off-line, with port.txt holding 0.
+  void silentBoxAsksUntilZero() {
+    Rig r;
+    r.log->answers = false;
+    r.t.session.model.BoxPort = 1;
+    r.t.dialogs.QueueText("COM3");
+    r.t.dialogs.QueueText("2");
+    r.t.dialogs.QueueText("0");
+    QStringList portFileAtEachPrompt;
+    r.t.dialogs.onShow = [&](const kv::DialogRecord&) {
+      portFileAtEachPrompt << QString::fromLatin1(r.t.Read(kv::kPortFile));
+    };
+    r.link.OpenDccBox();
+    QCOMPARE(kv::test::Titles(r.t.dialogs),
+             (QStringList{"DCC Box disconnected", "DCC Box disconnected", "DCC Box disconnected",
+                          "DCC Box disconnected"}));
+    const auto& ts = r.t.dialogs.Transcript();
+    QCOMPARE(ts.at(1).kind, kv::DialogRecord::kMessage);
+    QCOMPARE(ts.at(1).text, QStringLiteral("\"COM3\" is not a port number: type a number from 0 to "
+                                           "255 (0 for offline operation)."));
+    QCOMPARE(ts.at(2).defaultText, QStringLiteral("1"));  // the wrong answer changed nothing
+    QCOMPARE(ts.at(3).defaultText, QStringLiteral("2"));
+    QCOMPARE(portFileAtEachPrompt, (QStringList{"", "", "", "2\r\n"}));
+    QCOMPARE(r.log->opened, (QStringList{"/dev/fake0", "/dev/fake1"}));
+    QCOMPARE(r.log->Bytes(), (QList<QByteArray>{Hex("F0F0"), Hex("F0F0")}));
+    QCOMPARE(r.t.session.model.BoxPort, std::uint8_t(0));
+    QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("0\r\n"));
+    QVERIFY(!r.link.Online());
+    QCOMPARE(r.t.dialogs.Unscripted(), 0);
+  }
+
+  // A number the system has no port for goes straight back to the prompt, without a wait.
+  void aPortThatIsNotThereAsksAtOnce() {
+    Rig r;
+    r.t.session.model.BoxPort = 9;
+    r.log->refuse << "/dev/fake1";
+    r.t.dialogs.QueueText("2");  // refuses to open
+    r.t.dialogs.QueueText("0");
+    r.link.OpenDccBox();
+    QCOMPARE(r.t.scheduler.NowMs(), 0);
+    QCOMPARE(r.t.dialogs.Transcript().size(), 2);
+    QVERIFY(r.log->opened.isEmpty());
+  }
+
+  // Cancel stops asking: off-line for this run, while port.txt keeps the number for the next.
+  void cancelIsOffLineForThisRunOnly() {
+    Rig r;
+    r.log->answers = false;
+    r.t.Write(kv::kPortFile, "3\r\n");
+    r.link.ReadPortFile();
+    r.link.OpenDccBox();  // the scripted prompt answers Cancel
+    QCOMPARE(r.t.dialogs.Transcript().size(), 1);
+    QCOMPARE(r.t.session.model.BoxPort, std::uint8_t(0));
+    QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("3\r\n"));
+    QVERIFY(!r.link.Online());
+  }
+
+  // A port.txt that cannot be written is said so; the number still holds for this run.
+  void aPortThatCannotBeKeptStillHoldsForTheRun() {
+    Rig r;
+    r.t.Write(kv::kPortFile, "0\r\n");
+    QFile::setPermissions(r.t.Path(kv::kPortFile), QFile::ReadOwner);
+    r.link.ReadPortFile();
+    r.t.dialogs.QueueText("2");
+    r.link.OpenDccBox();
+    QCOMPARE(kv::test::Titles(r.t.dialogs),
+             (QStringList{"DCC Box disconnected", "Kelvarne-3D software", "Kelvarne DCC"}));
+    QVERIFY(r.t.dialogs.Transcript().at(1).text.startsWith(
+        "The choice holds for this run, but could not be kept for the next: "));
+    QCOMPARE(r.t.dialogs.Last().text, QStringLiteral("DCC box connected on Port 2"));
+    QVERIFY(r.link.Online());
+    QCOMPARE(r.log->opened, QStringList{"/dev/fake1"});
+    QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("0\r\n"));
+  }
+
+  void portAnswers_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("port");  // -1: not a port number
+    QTest::newRow("0") << "0" << 0;
+    QTest::newRow("3") << "3" << 3;
+    QTest::newRow("spaces") << "  7 " << 7;
+    QTest::newRow("half to even down") << "2.5" << 2;
+    QTest::newRow("half to even up") << "3.5" << 4;
+    QTest::newRow("255") << "255" << 255;
+    QTest::newRow("255.4") << "255.4" << 255;
+    QTest::newRow("255.5 is 256") << "255.5" << -1;
+    QTest::newRow("256") << "256" << -1;
+    QTest::newRow("-1") << "-1" << -1;
+    QTest::newRow("-0.4") << "-0.4" << 0;
+    QTest::newRow("name") << "COM1" << -1;
+    QTest::newRow("device") << "/dev/ttyUSB0" << -1;
+    QTest::newRow("comma") << "3,0" << -1;
+    QTest::newRow("blank") << "   " << -1;
+  }
+  void portAnswers() {
+    QFETCH(QString, answer);
+    QFETCH(int, port);
+    const auto parsed = kv::ParsePortAnswer(answer);
+    QCOMPARE(parsed.has_value() ? int(*parsed) : -1, port);
+  }
+
+  void pulseFollowsTheDwell_data() {
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<float>("dwell");
+    QTest::addColumn<int>("pulse");
+    QTest::newRow("slider bottom") << "DCC" << 0.2f << 200;
+    QTest::newRow("default") << "DCC" << 1.0f << 1000;
+    QTest::newRow("slider top") << "DCC" << 2.0f << 2000;
+    QTest::newRow("stored 0.02") << "DCC" << 0.02f << 100;
+    QTest::newRow("too long") << "DCC" << 3.0f << 2000;
+    QTest::newRow("not a number") << "DCC" << std::numeric_limits<float>::quiet_NaN() << 1000;
+    QTest::newRow("relay ms") << "DCC + DC" << 1000.0f << 1000;
+  }
+  void pulseFollowsTheDwell() {
+    QFETCH(QString, system);
+    QFETCH(float, dwell);
+    QFETCH(int, pulse);
+    QCOMPARE(kv::AccessoryPulseMs(system, dwell), pulse);
+  }
+
+  // A throw: on, the pulse, off, the settling time. Only the frame's own bytes go out.
+  void throwSendsOnThenOffAfterThePulse() {
+    Rig r;
+    r.Connect();
+    r.t.session.model.PointSide = "0L";
+    QVERIFY(r.link.ThrowSolenoidDcc(0));
+    QVERIFY(r.link.Busy());
+    r.t.scheduler.Advance(399);
+    QCOMPARE(r.log->Bytes(), QList<QByteArray>{Hex("520188DB")});
+    r.t.scheduler.Advance(1);
+    QCOMPARE(r.log->Bytes(), (QList<QByteArray>{Hex("520188DB"), Hex("520180D3")}));
+    QCOMPARE(r.Times(), (QList<qint64>{0, 400}));
+    r.t.scheduler.Advance(AccessoryPulses::kSettleMs - 1);
+    QVERIFY(r.link.Busy());
+    r.t.scheduler.Advance(1);
+    QVERIFY(!r.link.Busy());
+    r.t.session.model.ShowBytes = true;
+    const kv::ModemStatus status = r.link.ShowModemStatus();
+    QCOMPARE(status.captionTail, QStringLiteral("   modem ON 82 1 128 211 0 0"));
+    QCOMPARE(status.label, QStringLiteral("hide"));
+    QCOMPARE(status.picture, 6);
+    r.t.session.model.ShowBytes = false;
+    QCOMPARE(r.link.ShowModemStatus().captionTail, QStringLiteral("   modem ON"));
+    QCOMPARE(r.link.ShowModemStatus().label, QStringLiteral("show"));
+  }
+
+  // Throws asked for while one runs wait their turn, each with the side it was asked with.
+  void throwsQueueBehindTheRunningOne() {
+    Rig r;
+    r.Connect();
+    r.t.session.model.PointSide = "0L";
+    r.link.ThrowSolenoidDcc(0);
+    r.t.scheduler.Advance(100);
+    r.t.session.model.PointSide = "5R";
+    r.link.ThrowSolenoidDcc(5);
+    r.t.session.model.DwellTime = 1.0f;  // taken by the throw asked for after it
+    r.t.session.model.PointSide = "R";
+    r.link.ThrowSolenoidDcc(255);
+    r.t.scheduler.Advance(5'000);
+    QCOMPARE(r.log->Bytes(),
+             (QList<QByteArray>{Hex("520188DB"), Hex("520180D3"), Hex("52028BDB"), Hex("520283D3"),
+                                Hex("52408F9D"), Hex("52408795")}));
+    // 0: on at 0, off at 400; 5 waits for 0 to settle (650), off at 1050; 255 from 1300 for 1 s.
+    QCOMPARE(r.Times(), (QList<qint64>{0, 400, 650, 1050, 1300, 2300}));
+    QVERIFY(!r.link.Busy());
+  }
+
+  void throwsThatCannotBeFiredSendNothing() {
+    Rig r;
+    r.Connect();
+    r.t.session.model.PointSide = "12";
+    QVERIFY(!r.link.ThrowSolenoidDcc(12));
+    r.t.session.model.PointSide = "12L";
+    QVERIFY(!r.link.ThrowSolenoidDcc(256));
+    QVERIFY(!r.link.ThrowSolenoidDcc(-1));
+    r.t.scheduler.Advance(5'000);
+    QVERIFY(r.log->writes.isEmpty());
+    QVERIFY(!r.link.Busy());
+  }
+
+  // An adapter pulled out in the middle of a throw: no crash, nothing more is written, the
+  // waiting throw is dropped, and the modem shows off from then on.
+  void aPulledAdapterTurnsTheModemOff() {
+    Rig r;
+    r.Connect();
+    QSignalSpy lost(&r.link, &DccLink::linkLost);
+    r.t.session.model.PointSide = "0L";
+    r.link.ThrowSolenoidDcc(0);
+    r.link.ThrowSolenoidDcc(1);
+    r.t.scheduler.Advance(100);
+    r.ports->Last()->Unplug(true);
+    QCOMPARE(lost.count(), 1);
+    QVERIFY(!r.link.Online());
+    QVERIFY(!r.link.Busy());
+    r.t.scheduler.Advance(5'000);
+    QCOMPARE(r.log->Bytes(), QList<QByteArray>{Hex("520188DB")});
+    QVERIFY(!r.link.ThrowSolenoidDcc(0));
+    QCOMPARE(r.t.session.model.LastMsgText, QStringLiteral("Li101F modem OFF"));
+    QCOMPARE(r.link.ShowModemStatus().captionTail, QStringLiteral("   modem OFF"));
+    QCOMPARE(r.t.session.model.BoxPort, std::uint8_t(1));  // the next start tries it again
+  }
+
+  // A line that fails on writing, without telling first, is found out by the write.
+  void aFailedWriteTurnsTheModemOff() {
+    Rig r;
+    r.Connect();
+    QSignalSpy lost(&r.link, &DccLink::linkLost);
+    r.ports->Last()->Unplug(false);
+    r.link.SendLocoSpeed({0, 3}, 0x82);
+    QCOMPARE(lost.count(), 1);
+    QVERIFY(!r.link.Online());
+    r.link.SendLocoSpeed({0, 3}, 0x80);
+    QCOMPARE(lost.count(), 1);
+    QVERIFY(r.log->writes.isEmpty());
+  }
+
+  // Each message goes out as its own bytes; the buffer behind it keeps what longer ones left,
+  // and the caption's text shows six of its bytes.
+  void messagesGoOutWithoutTheBuffersTail() {
+    Rig r;
+    r.Connect();
+    QCOMPARE(r.link.DccMsg(), (kv::xpressnet::Buffer{0xF0, 0xF0, 0, 0, 0, 0, 0}));
+    r.link.SendDoubleHeader({0xC4, 0xD2}, {0xD1, 0xD7});
+    r.link.SendFunctionGroup(0x20, {0x00, 0x03}, 0x10);
+    r.t.session.model.PointSide = "L";
+    r.link.ThrowSolenoidDcc(0);
+    QCOMPARE(r.log->Bytes(),
+             (QList<QByteArray>{Hex("E543C4D2D1D7B6"), Hex("E420000310D7"), Hex("520188DB")}));
+    r.link.FormatLastMessage();
+    QCOMPARE(r.t.session.model.LastMsgText, QStringLiteral("82 1 136 219 16 215"));
+  }
+
+  // The pause counts on the monotonic clock: across midnight it still ends after its length,
+  // and what falls due meanwhile runs inside it.
+  void pauseAcrossMidnightEndsAfterItsLength() {
+    Rig r;
+    r.t.scheduler.SetWallClock(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 700)));
+    const qint64 start = r.t.scheduler.NowMs();
+    qint64 tickAt = -1;
+    r.t.scheduler.After(200, [&]() { tickAt = r.t.scheduler.NowMs() - start; });
+    r.link.Pause(0.5);
+    QCOMPARE(r.t.scheduler.NowMs() - start, 500);
+    QCOMPARE(tickAt, 200);
+    QCOMPARE(r.t.scheduler.WallClock(), QDateTime(QDate(2027, 1, 1), QTime(0, 0, 0, 200)));
+    r.link.Pause(0.005);
+    QCOMPARE(r.t.scheduler.NowMs() - start, 505);
+    r.link.Pause(-1);
+    QCOMPARE(r.t.scheduler.NowMs() - start, 505);
+  }
+
+  // Ports are numbered with USB adapters first, each kind in its numeric order, and the prompt
+  // shows the numbering one port a line.
+  void portsAreNumberedUsbFirst() {
+    const QStringList ordered =
+        kv::OrderSerialDevices({"/dev/ttyS1", "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyACM0",
+                                "/dev/ttyUSB2", "/dev/ttyAMA0", "/dev/ttyUSB0", "/dev/ttyUSB2"});
+    QCOMPARE(ordered, (QStringList{"/dev/ttyUSB0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0",
+                                   "/dev/ttyAMA0", "/dev/ttyS0", "/dev/ttyS1"}));
+    QCOMPARE(kv::OrderSerialDevices(
+                 {"/dev/tty.usbserial-A1", "/dev/cu.Bluetooth", "/dev/cu.usbserial-A1"}),
+             (QStringList{"/dev/cu.usbserial-A1", "/dev/cu.Bluetooth"}));
+    const QStringList numbering = kv::NumberingOf(ordered.mid(0, 2));
+    QCOMPARE(numbering, (QStringList{"1 = /dev/ttyUSB0", "2 = /dev/ttyUSB2"}));
+    QCOMPARE(kv::BoxText(kv::texts::BoxPortPrompt(numbering)),
+             QStringLiteral("use zero for offline operation\nu.s.b. port connected below\n"
+                            "1 = /dev/ttyUSB0\n2 = /dev/ttyUSB2"));
+    kv::SystemDccPorts system;
+    QCOMPARE(system.DeviceName(0), QString());
+    QCOMPARE(system.DeviceName(256), QString());
+    QVERIFY(!system.Numbering().isEmpty());
+#ifndef Q_OS_WIN
+    // A device the system does not list (the simulator's terminal) comes first.
+    kv::SystemDccPorts withTerminal({"/dev/pts/7"});
+    QCOMPARE(withTerminal.DeviceName(1), QStringLiteral("/dev/pts/7"));
+    QCOMPARE(withTerminal.Numbering().first(), QStringLiteral("1 = /dev/pts/7"));
+#endif
+  }
+};
+
+KV_TEST_MAIN(DccLinkTest)
+#include "test_dcc_link.moc"

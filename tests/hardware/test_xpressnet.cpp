@@ -1,0 +1,198 @@
+#include <QTest>
+
+#include "hardware/xpressnet.h"
+#include "hardware/xpressnet_decode.h"
+#include "support/test_session.h"
+
+namespace xn = kv::xpressnet;
+
+namespace {
+QByteArray Hex(const char* text) {
+  return QByteArray::fromHex(text);
+}
+}  // namespace
+
+class XpressNetTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void checkByteIsTheXorOfAllBefore_data() {
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("check");
+    QTest::newRow("21 21") << Hex("2121") << 0x00;
+    QTest::newRow("21 DE") << Hex("21DE") << 0xFF;
+    QTest::newRow("18 36") << Hex("1836") << 0x2E;
+    QTest::newRow("87 31") << Hex("8731") << 0xB6;
+    QTest::newRow("empty") << QByteArray() << 0x00;
+  }
+  void checkByteIsTheXorOfAllBefore() {
+    QFETCH(QByteArray, body);
+    QFETCH(int, check);
+    QCOMPARE(int(xn::Check(body)), check);
+    QCOMPARE(xn::Frame(body), body + char(check));
+    QVERIFY(xn::CheckOk(xn::Frame(body)));
+  }
+
+  void everyMessageHasItsExactBytes_data() {
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<QByteArray>("bytes");
+    const xn::LocoAddress l1234 = *xn::LocoAddressOf(1234);
+    const xn::LocoAddress l4567 = *xn::LocoAddressOf(4567);
+    const xn::LocoAddress l3 = *xn::LocoAddressOf(3);
+    QTest::newRow("version request") << xn::VersionRequest() << Hex("F0F0");
+    QTest::newRow("speed 1234 stop forward")
+        << xn::LocoSpeedMessage(l1234, 0x80) << Hex("E412C4D28060");
+    QTest::newRow("speed 1234 stop reverse")
+        << xn::LocoSpeedMessage(l1234, 0x00) << Hex("E412C4D200E0");
+    QTest::newRow("speed 3 stop") << xn::LocoSpeedMessage(l3, 0x00) << Hex("E412000300F5");
+    QTest::newRow("F0-F4 off") << xn::FunctionGroupMessage(0x20, l1234, 0x00)
+                               << Hex("E420C4D200D2");
+    QTest::newRow("F0-F4 on") << xn::FunctionGroupMessage(0x20, l1234, 0x1F) << Hex("E420C4D21FCD");
+    QTest::newRow("F5-F8 off") << xn::FunctionGroupMessage(0x21, l1234, 0x00)
+                               << Hex("E421C4D200D3");
+    QTest::newRow("F5-F8 on") << xn::FunctionGroupMessage(0x21, l1234, 0x0F) << Hex("E421C4D20FDC");
+    QTest::newRow("F9-F12 off") << xn::FunctionGroupMessage(0x22, l1234, 0x00)
+                                << Hex("E422C4D200D0");
+    QTest::newRow("F9-F12 on") << xn::FunctionGroupMessage(0x22, l1234, 0x0F)
+                               << Hex("E422C4D20FDF");
+    QTest::newRow("loco 3 F0") << xn::FunctionGroupMessage(0x20, l3, 0x10) << Hex("E420000310D7");
+    QTest::newRow("double header")
+        << xn::DoubleHeaderMessage(l1234, l4567) << Hex("E543C4D2D1D7B6");
+    QTest::newRow("dissolve") << xn::DoubleHeaderMessage(l1234, {0, 0}) << Hex("E543C4D20000B0");
+  }
+  void everyMessageHasItsExactBytes() {
+    QFETCH(QByteArray, message);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(message.toHex(' '), bytes.toHex(' '));
+  }
+
+  // Solenoid number and side to the on and off frames of the accessory decoder.
+  void accessoryFrames_data() {
+    QTest::addColumn<int>("solenoid");
+    QTest::addColumn<QString>("pointSide");
+    QTest::addColumn<QByteArray>("on");
+    QTest::addColumn<QByteArray>("off");
+    QTest::newRow("0 L") << 0 << "0L" << Hex("520188DB") << Hex("520180D3");
+    QTest::newRow("5 R") << 5 << "5R" << Hex("52028BDB") << Hex("520283D3");
+    QTest::newRow("1 R, pair 1") << 1 << "R" << Hex("52018BD8") << Hex("520183D0");
+    QTest::newRow("3 L, pair 3") << 3 << "L" << Hex("52018EDD") << Hex("520186D5");
+    QTest::newRow("4 L, address 2") << 4 << "4L" << Hex("520288D8") << Hex("520280D0");
+    QTest::newRow("255 R, address 64") << 255 << "255R" << Hex("52408F9D") << Hex("52408795");
+    QTest::newRow("both letters: R") << 0 << "LR" << Hex("520189DA") << Hex("520181D2");
+    QTest::newRow("lower case") << 0 << "0r" << Hex("520189DA") << Hex("520181D2");
+  }
+  void accessoryFrames() {
+    QFETCH(int, solenoid);
+    QFETCH(QString, pointSide);
+    QFETCH(QByteArray, on);
+    QFETCH(QByteArray, off);
+    const xn::AccessoryTarget t = xn::AccessoryFor(static_cast<std::uint8_t>(solenoid));
+    const auto side = xn::SideOf(pointSide);
+    QVERIFY(side.has_value());
+    QCOMPARE(xn::AccessoryMessage(t.address, xn::AccessoryData(true, t.pair, *side)).toHex(' '),
+             on.toHex(' '));
+    QCOMPARE(xn::AccessoryMessage(t.address, xn::AccessoryData(false, t.pair, *side)).toHex(' '),
+             off.toHex(' '));
+  }
+
+  void aSideNeedsItsLetter() {
+    QVERIFY(!xn::SideOf(QString()).has_value());
+    QVERIFY(!xn::SideOf(QStringLiteral("12")).has_value());
+    QCOMPARE(*xn::SideOf(QStringLiteral("12L")), std::uint8_t(0));
+  }
+
+  void locoAddressBytes_data() {
+    QTest::addColumn<int>("chip");
+    QTest::addColumn<int>("high");
+    QTest::addColumn<int>("low");
+    QTest::newRow("3") << 3 << 0x00 << 0x03;
+    QTest::newRow("99") << 99 << 0x00 << 0x63;
+    QTest::newRow("100") << 100 << 0xC0 << 0x64;
+    QTest::newRow("1234") << 1234 << 0xC4 << 0xD2;
+    QTest::newRow("4567") << 4567 << 0xD1 << 0xD7;
+    QTest::newRow("9999") << 9999 << 0xE7 << 0x0F;
+  }
+  void locoAddressBytes() {
+    QFETCH(int, chip);
+    QFETCH(int, high);
+    QFETCH(int, low);
+    const auto a = xn::LocoAddressOf(chip);
+    QVERIFY(a.has_value());
+    QCOMPARE(int(a->high), high);
+    QCOMPARE(int(a->low), low);
+    QCOMPARE(xn::LocoNumber(*a), chip);
+  }
+
+  void addressesOutsideTheRangeAreRefused() {
+    QVERIFY(!xn::LocoAddressOf(-1).has_value());
+    QVERIFY(!xn::LocoAddressOf(10000).has_value());
+  }
+
+  void functionGroupsByNumber() {
+    QList<int> groups;
+    for (int f = -1; f <= 13; ++f) groups << xn::FunctionGroupOf(f).value_or(0);
+    QCOMPARE(groups, (QList<int>{0, 0x20, 0x20, 0x20, 0x20, 0x20, 0x21, 0x21, 0x21, 0x21, 0x22,
+                                 0x22, 0x22, 0x22, 0}));
+  }
+
+  // The buffer keeps what longer messages left behind a shorter one; the text shows bytes 0..5.
+  void lastMessageTextShowsSixBytesOfTheBuffer() {
+    xn::Buffer buffer{};
+    xn::WriteInto(&buffer, xn::VersionRequest());
+    QCOMPARE(buffer, (xn::Buffer{0xF0, 0xF0, 0, 0, 0, 0, 0}));
+    xn::WriteInto(&buffer, xn::AccessoryMessage(1, 0x88));
+    QCOMPARE(xn::FormatLastMessage(buffer), QStringLiteral("82 1 136 219 0 0"));
+    xn::WriteInto(&buffer,
+                  xn::DoubleHeaderMessage(*xn::LocoAddressOf(1234), *xn::LocoAddressOf(4567)));
+    xn::WriteInto(&buffer, xn::AccessoryMessage(2, 0x8B));
+    // Byte 6 (the double header's check, B6) is never shown.
+    QCOMPARE(buffer[6], std::uint8_t(0xB6));
+    QCOMPARE(xn::FormatLastMessage(buffer), QStringLiteral("82 2 139 219 209 215"));
+  }
+
+  void framesAreCutFromAStreamByTheirHeaders() {
+    xn::FrameReader reader;
+    reader.Feed(Hex("F0F052"));
+    QCOMPARE(reader.Next(), std::optional<QByteArray>(Hex("F0F0")));
+    QVERIFY(!reader.Next().has_value());
+    QVERIFY(reader.HasPartial());
+    reader.Feed(Hex("0188DBE5"));
+    QCOMPARE(reader.Next(), std::optional<QByteArray>(Hex("520188DB")));
+    QVERIFY(!reader.Next().has_value());
+    QCOMPARE(reader.TakePartial(), Hex("E5"));
+    QVERIFY(!reader.HasPartial());
+  }
+
+  void framesDecodeToWords_data() {
+    QTest::addColumn<QByteArray>("frame");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("version") << Hex("F0F0") << "version request";
+    QTest::newRow("acc on") << Hex("520188DB") << "accessory address 1 pair 0 first output on";
+    QTest::newRow("acc off R") << Hex("520283D3") << "accessory address 2 pair 1 second output off";
+    QTest::newRow("speed stop") << Hex("E412C4D28060") << "loco 1234 speed stop forward";
+    QTest::newRow("speed e-stop") << xn::LocoSpeedMessage({0, 3}, 0x01)
+                                  << "loco 3 speed emergency stop reverse";
+    QTest::newRow("speed step 1") << xn::LocoSpeedMessage({0, 3}, 0x82)
+                                  << "loco 3 speed step 1 forward";
+    QTest::newRow("speed step 2") << xn::LocoSpeedMessage({0, 3}, 0x12)
+                                  << "loco 3 speed step 2 reverse";
+    QTest::newRow("speed step 28")
+        << xn::LocoSpeedMessage({0, 3}, 0x9F) << "loco 3 speed step 28 forward";
+    QTest::newRow("F0") << Hex("E420000310D7") << "loco 3 functions F0-F4: F0 on";
+    QTest::newRow("F5-F8 off") << Hex("E421C4D200D3") << "loco 1234 functions F5-F8: all off";
+    QTest::newRow("F9 F12") << xn::FunctionGroupMessage(0x22, {0, 3}, 0x09)
+                            << "loco 3 functions F9-F12: F9 F12 on";
+    QTest::newRow("double") << Hex("E543C4D2D1D7B6") << "double header loco 1234 with loco 4567";
+    QTest::newRow("dissolve") << Hex("E543C4D20000B0") << "double header of loco 1234 dissolved";
+    QTest::newRow("bad check") << Hex("520188DC") << "bad check byte DC, should be DB";
+    QTest::newRow("stale zeros") << Hex("0000") << "unknown command";
+  }
+  void framesDecodeToWords() {
+    QFETCH(QByteArray, frame);
+    QFETCH(QString, text);
+    QCOMPARE(xn::Describe(frame), text);
+  }
+};
+
+KV_TEST_MAIN(XpressNetTest)
+#include "test_xpressnet.moc"
