@@ -16,8 +16,8 @@ ModemStatusView::ModemStatusView(QWidget* frame) : QWidget(frame) {
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(4);
   auto* pictures = new Stack(this);
-  off_ = new ImageButton(QStringLiteral("imgBtnTog_5"), QStringLiteral("modemoff"), 32);
-  on_ = new ImageButton(QStringLiteral("imgBtnTog_6"), QStringLiteral("modemon"), 32);
+  off_ = new ImageButton(QStringLiteral("imgBtnTog_5"), QStringLiteral("modem_off"), 32);
+  on_ = new ImageButton(QStringLiteral("imgBtnTog_6"), QStringLiteral("modem_on"), 32);
   off_->setToolTip(QStringLiteral("modem"));
   on_->setToolTip(QStringLiteral("modem"));
   pictures->Add(on_);
