@@ -10,6 +10,7 @@
 #include "layout/sundry_files.h"
 #include "layout/twips.h"
 #include "panel/image_button.h"
+#include "panel/panel_area.h"
 #include "panel/stack.h"
 #include "panel/toolbar_frame.h"
 #include "panel/zorder.h"
@@ -39,6 +40,9 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   panelHost_->setPalette(palette);
   column->addWidget(panelHost_, 1);
   setCentralWidget(central);
+  panelArea_ = new PanelArea(session_, panelHost_);
+  (new QVBoxLayout(panelHost_))->addWidget(panelArea_);
+  panelHost_->layout()->setContentsMargins(0, 0, 0, 0);
 
   BuildToolStrip();
   timUpdate_ = std::make_unique<IntervalTimer>(session_.scheduler, [this]() { timUpdate_Timer(); });
@@ -47,6 +51,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+Panel& MainWindow::picScreen() { return panelArea_->picScreen(); }
 
 ToolbarFrame* MainWindow::AddFrame(const QString& name, const QString& caption) {
   auto* frame = new ToolbarFrame(name, caption, toolStrip_);

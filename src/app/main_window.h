@@ -14,6 +14,8 @@ namespace kv {
 
 class Session;
 class ImageButton;
+class Panel;
+class PanelArea;
 class ToolbarFrame;
 
 // Form1, the main panel window: the toolbars along the top, the panel below. It opens or
@@ -45,6 +47,8 @@ class MainWindow : public QMainWindow, public ConnectionSteps {
   QWidget* LocoWindow() const { return locoWindow_; }
 
   IntervalTimer& timUpdate() { return *timUpdate_; }
+  Panel& picScreen();
+  PanelArea& panelArea() { return *panelArea_; }
   Session& session() { return session_; }
 
   // ConnectionSteps
@@ -74,6 +78,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps {
   QWidget* toolStrip_ = nullptr;
   QHBoxLayout* stripLayout_ = nullptr;
   QWidget* panelHost_ = nullptr;
+  PanelArea* panelArea_ = nullptr;
   ToolbarFrame* fraToolbar_[5] = {};
   ToolbarFrame* fraModem_[2] = {};
   ToolbarFrame* fraBtnMode_ = nullptr;

@@ -94,6 +94,10 @@ struct LayoutModel {
   float DwellTime = 1000;    // relay dwell in ms on the relay-stack systems; seconds on "DCC"
   QStringList RouteList;     // items of a route still to be worked (outputs stay set meanwhile)
 
+  // --- what the panel shows of the track numbers ------------------------------------------
+  std::uint8_t ClickRole = 0;  // the number-display button pressed last: 0, 1 or 2
+  bool ShowNumbers = false;    // the "show numbers" switch
+
   // --- the message being shown ------------------------------------------------------------
   QString MsgPrompt;
   QString MsgTitle;

@@ -1,0 +1,173 @@
+#include "panel/panel_items.h"
+
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QImageReader>
+#include <QPainter>
+#include <QPen>
+
+#include "panel/panel_texts.h"
+
+namespace kv {
+
+namespace {
+constexpr int kKindKey = 0;
+constexpr int kIndexKey = 1;
+const QString kSensorText = QStringLiteral(" AWS");
+}  // namespace
+
+QColor FromWindowsColour(std::int32_t colour) {
+  const auto value = static_cast<std::uint32_t>(colour);
+  return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+std::int32_t ToWindowsColour(const QColor& colour) {
+  return std::int32_t(colour.red()) | (std::int32_t(colour.green()) << 8) |
+         (std::int32_t(colour.blue()) << 16);
+}
+
+void MarkItem(QGraphicsItem* item, PanelObject kind, int index) {
+  item->setData(kKindKey, int(kind));
+  item->setData(kIndexKey, index);
+}
+
+PanelObject ItemKind(const QGraphicsItem* item) {
+  const QVariant kind = item->data(kKindKey);
+  return kind.isValid() ? PanelObject(kind.toInt()) : PanelObject::kNone;
+}
+
+int ItemIndex(const QGraphicsItem* item) { return item->data(kIndexKey).toInt(); }
+
+// --- LineControl ----------------------------------------------------------------------------
+
+LineControl::LineControl() { ApplyPen(); }
+
+void LineControl::SetEnds(double x1, double y1, double x2, double y2) {
+  setLine(x1, y1, x2, y2);
+}
+
+void LineControl::SetBorderWidth(int pixels) {
+  width_ = qMax(1, pixels);
+  ApplyPen();
+}
+
+void LineControl::SetBorderStyle(Style style) {
+  style_ = style;
+  ApplyPen();
+}
+
+void LineControl::SetBorderColor(std::int32_t colour) {
+  colour_ = colour;
+  ApplyPen();
+}
+
+void LineControl::ApplyPen() {
+  // Cosmetic: the width is in pixels, whatever the twips-to-pixel scale of the view. Flat caps
+  // end a line at its end points, as a line control does.
+  QPen pen(FromWindowsColour(colour_), width_, style_ == kDash ? Qt::DashLine : Qt::SolidLine,
+           Qt::FlatCap);
+  pen.setCosmetic(true);
+  setPen(pen);
+}
+
+// --- LabelControl ---------------------------------------------------------------------------
+
+LabelControl::LabelControl() {
+  setFlag(ItemIgnoresTransformations);
+  SetForeColor(kBlack);
+}
+
+void LabelControl::SetForeColor(std::int32_t colour) {
+  foreColour_ = colour;
+  setBrush(FromWindowsColour(colour));
+}
+
+void LabelControl::SetBackColor(std::int32_t colour) {
+  backFilled_ = true;
+  back_ = FromWindowsColour(colour);
+  update();
+}
+
+QRectF LabelControl::boundingRect() const {
+  // A little room around the text, so a boxed caption does not touch its edge.
+  return QGraphicsSimpleTextItem::boundingRect().adjusted(0, 0, 2, 0);
+}
+
+void LabelControl::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+                         QWidget* widget) {
+  if (backFilled_) {
+    const QRectF box = boundingRect();
+    painter->fillRect(box, back_);
+    painter->setPen(QPen(Qt::black, 0));
+    painter->drawRect(box.adjusted(0, 0, -1, -1));
+    painter->translate(1, 0);
+  }
+  QGraphicsSimpleTextItem::paint(painter, option, widget);
+}
+
+// --- ImageControl ---------------------------------------------------------------------------
+
+ImageControl::ImageControl() { setFlag(ItemIgnoresTransformations); }
+
+bool ImageControl::LoadPicture(const QString& path, QString* error) {
+  if (!QFileInfo(path).isFile()) {
+    if (error) *error = texts::PictureMissing(path);
+    return false;
+  }
+  QImageReader reader(path);
+  const QImage image = reader.read();
+  if (image.isNull()) {
+    if (error) *error = texts::PictureUnreadable(path, reader.errorString());
+    return false;
+  }
+  setPixmap(QPixmap::fromImage(image));
+  path_ = path;
+  missing_ = false;
+  return true;
+}
+
+void ImageControl::ShowMissing() {
+  QPixmap box(32, 32);
+  box.fill(Qt::white);
+  QPainter painter(&box);
+  painter.setPen(QPen(QColor(0x5b, 0x6b, 0x7f), 1));
+  painter.drawRect(0, 0, 31, 31);
+  painter.setPen(QPen(QColor(0xc0, 0x39, 0x2b), 2));
+  painter.drawLine(8, 8, 23, 23);
+  painter.drawLine(23, 8, 8, 23);
+  painter.end();
+  setPixmap(box);
+  missing_ = true;
+}
+
+// --- SensorBox ------------------------------------------------------------------------------
+
+SensorBox::SensorBox() {
+  setFlag(ItemIgnoresTransformations);
+  font_.setPointSize(8);
+}
+
+QString SensorBox::Text() const { return kSensorText; }
+
+void SensorBox::SetLit(bool lit) {
+  if (lit == lit_) return;
+  lit_ = lit;
+  update();
+}
+
+QRectF SensorBox::boundingRect() const {
+  const QFontMetrics metrics(font_);
+  return QRectF(0, 0, metrics.horizontalAdvance(kSensorText) + 8, metrics.height() + 4);
+}
+
+void SensorBox::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+  const QRectF box = boundingRect();
+  painter->fillRect(box, lit_ ? Qt::black : Qt::white);
+  painter->setPen(QPen(Qt::black, 0));
+  painter->drawRect(box.adjusted(0, 0, -1, -1));
+  painter->setPen(lit_ ? Qt::white : Qt::black);
+  painter->setFont(font_);
+  painter->drawText(box.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, kSensorText);
+}
+
+}  // namespace kv

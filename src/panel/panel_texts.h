@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+namespace kv::texts {
+
+// Texts of the drawing surface and its toolbars, outside the numbered messages.
+
+// Why a picture could not be put on the panel (the readers name the file in their message).
+inline QString PictureMissing(const QString& path) {
+  return QStringLiteral("The picture file %1 does not exist.").arg(path);
+}
+inline QString PictureUnreadable(const QString& path, const QString& reason) {
+  return QStringLiteral("The file %1 cannot be read as a picture: %2").arg(path, reason);
+}
+inline QString ObjectNumberOutOfRange(int index) {
+  return QStringLiteral("Object number %1 is outside 1 to 255.").arg(index);
+}
+
+// Captions and tool-tips of the toolbars.
+inline QString BackupCaption() { return QStringLiteral("click here to backup path and object files"); }
+inline QString CreateToolbarTip() { return QStringLiteral(" click any of these 5 objects to create one"); }
+inline QString SlideCaption() { return QStringLiteral("slide layout"); }
+inline QString GridButtonTip() { return QStringLiteral("mouse-click"); }
+inline QString MoveCaption() { return QStringLiteral("move objects"); }
+inline QString TrashCaption() { return QStringLiteral("object"); }
+inline QString TrashTip() { return QStringLiteral("Dustbin"); }
+inline QString SaveCaption() { return QStringLiteral("layouts"); }
+inline QString SaveTip() { return QStringLiteral("cancel move"); }
+inline QString InfoCaption() { return QStringLiteral("    MS Wordpad          E-mail"); }
+inline QString Superimpose() { return QStringLiteral("superimpose"); }
+inline QString Subordinate() { return QStringLiteral("subordinate"); }
+
+// The slide buttons by the clock position of their arrow, and the rest of the toolbar's
+// pictures, which carry no tool-tip of their own in the original design.
+inline QString SlideTip(int index) {
+  switch (index) {
+    case 0: return QStringLiteral("slide up");
+    case 3: return QStringLiteral("slide right");
+    case 6: return QStringLiteral("slide down");
+    default: return QStringLiteral("slide left");
+  }
+}
+inline QString HelpTip() { return QStringLiteral("help"); }
+inline QString AboutTip() { return QStringLiteral("about"); }
+inline QString WordPadTip() { return QStringLiteral("word processor"); }
+inline QString BoreTip() { return QStringLiteral("tunnel"); }
+inline QString PercentTip() { return QStringLiteral("click to slide back to the top left corner"); }
+
+// The grid's frame: "squares" and the value as Str gives it (a leading blank), with one more
+// blank before a single digit so one- and two-digit values line up.
+inline QString GridCaption(int squares) {
+  const QString str = QLatin1Char(' ') + QString::number(squares);
+  return squares > 9 ? QStringLiteral("squares") + str : QStringLiteral("squares ") + str;
+}
+
+// A percent label: Str of the whole percent (a leading blank) and "%".
+inline QString PercentCaption(int percent) {
+  return QLatin1Char(' ') + QString::number(percent) + QLatin1Char('%');
+}
+
+}  // namespace kv::texts
