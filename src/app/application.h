@@ -6,6 +6,7 @@
 namespace kv {
 
 class MainWindow;
+class PresetFileDialogs;
 class QtDialogs;
 class RealScheduler;
 class Session;
@@ -14,7 +15,8 @@ class StartWindow;
 // One run of the program with real dialogs and real time: the start window, then the main one.
 class Application {
  public:
-  // `arguments` as QCoreApplication gives them: --program-folder DIR names the program folder.
+  // `arguments` as QCoreApplication gives them: --program-folder DIR names the program folder;
+  // --operate FILE starts in Operate mode with the project file FILE as the load dialog's answer.
   explicit Application(const QStringList& arguments);
   ~Application();
 
@@ -28,7 +30,9 @@ class Application {
   MainWindow* OpenMainWindow();
 
   std::unique_ptr<QtDialogs> dialogs_;
+  std::unique_ptr<PresetFileDialogs> preset_;
   std::unique_ptr<RealScheduler> scheduler_;
+  QString operateFile_;
   std::unique_ptr<Session> session_;
   std::unique_ptr<StartWindow> start_;
   std::unique_ptr<MainWindow> main_;
@@ -36,5 +40,7 @@ class Application {
 
 // The value of --program-folder, or "" when not given.
 QString ProgramFolderOption(const QStringList& arguments);
+// The project file of --operate as an absolute path, or "" when not given.
+QString OperateOption(const QStringList& arguments);
 
 }  // namespace kv
