@@ -13,6 +13,7 @@
 #include "layout/twips.h"
 #include "panel/image_button.h"
 #include "panel/panel_area.h"
+#include "panel/panel_toolbars.h"
 #include "panel/stack.h"
 #include "panel/toolbar_frame.h"
 #include "panel/zorder.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   panelHost_->layout()->setContentsMargins(0, 0, 0, 0);
 
   BuildToolStrip();
+  panelToolbars_ = new PanelToolbars(session_, *panelArea_, std::to_array(fraToolbar_), this);
   timUpdate_ = std::make_unique<IntervalTimer>(session_.scheduler, [this]() { timUpdate_Timer(); });
   timUpdate_->SetInterval(500);
   layoutCommands_ = new LayoutCommands(session_, picScreen(), *this);

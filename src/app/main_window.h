@@ -18,6 +18,7 @@ class ImageButton;
 class LayoutCommands;
 class Panel;
 class PanelArea;
+class PanelToolbars;
 class ToolbarFrame;
 
 // Form1, the main panel window: the toolbars along the top, the panel below. It opens or
@@ -51,6 +52,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   IntervalTimer& timUpdate() { return *timUpdate_; }
   Panel& picScreen();
   PanelArea& panelArea() { return *panelArea_; }
+  PanelToolbars& panelToolbars() { return *panelToolbars_; }
   Session& session() { return session_; }
 
   // ConnectionSteps
@@ -92,6 +94,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   QWidget* panelHost_ = nullptr;
   PanelArea* panelArea_ = nullptr;
   LayoutCommands* layoutCommands_ = nullptr;
+  PanelToolbars* panelToolbars_ = nullptr;
   ToolbarFrame* fraToolbar_[5] = {};
   ToolbarFrame* fraModem_[2] = {};
   ToolbarFrame* fraBtnMode_ = nullptr;

@@ -15,7 +15,7 @@ namespace {
 constexpr double kWindowedLayer = 1e9;
 // The number labels of the track units: small, on a pale yellow box that stands out from track.
 constexpr std::int32_t kTrackNumberBack = 0xC0FFFF;
-constexpr int kTrackNumberPoints = 7;
+constexpr int kTrackNumberPoints = 8;
 
 bool ValidIndex(int i) { return i >= 1 && i <= kMaxObjects; }
 }  // namespace
@@ -84,6 +84,7 @@ void Panel::LoadTrack(int i, const TrackEnds& ends, int gauge) {
   MarkItem(number, PanelObject::kTrackNumber, i);
   QFont font = number->font();
   font.setPointSize(kTrackNumberPoints);
+  font.setBold(true);
   number->setFont(font);
   number->SetBackColor(kTrackNumberBack);
   number->SetCaption(QString::number(i));

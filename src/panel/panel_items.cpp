@@ -89,8 +89,9 @@ void LabelControl::SetBackColor(std::int32_t colour) {
 }
 
 QRectF LabelControl::boundingRect() const {
-  // A little room around the text, so a boxed caption does not touch its edge.
-  return QGraphicsSimpleTextItem::boundingRect().adjusted(0, 0, 2, 0);
+  // A boxed caption keeps a little room inside its box.
+  const QRectF text = QGraphicsSimpleTextItem::boundingRect();
+  return backFilled_ ? text.adjusted(0, 0, 4, 0) : text;
 }
 
 void LabelControl::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
@@ -100,7 +101,7 @@ void LabelControl::paint(QPainter* painter, const QStyleOptionGraphicsItem* opti
     painter->fillRect(box, back_);
     painter->setPen(QPen(Qt::black, 0));
     painter->drawRect(box.adjusted(0, 0, -1, -1));
-    painter->translate(1, 0);
+    painter->translate(2, 0);
   }
   QGraphicsSimpleTextItem::paint(painter, option, widget);
 }

@@ -15,6 +15,8 @@ void ToolbarFrame::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
     emit frameClicked();
   }
+  // Taken here: a frame inside a toolbar frame keeps its clicks from the one around it.
+  event->accept();
 }
 
 }  // namespace kv

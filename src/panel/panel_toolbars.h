@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <cstdint>
+
+class QBoxLayout;
+class QRadioButton;
+class QScrollBar;
+
+namespace kv {
+
+class Grid;
+class ImageButton;
+class OrderCheckBox;
+class PanelArea;
+class PanelSlide;
+class Session;
+class ToolbarFrame;
+
+// The buttons of the main window's four toolbars, placed in the frames fraToolbar_1 (create:
+// track, picture, label, signal, sensor, and the stacking option), _2 (the slide buttons),
+// _3 (edit: grid, move options, dustbin, save) and _4 (information: help, word processor,
+// about), with the grid and the slide working on the panel. The other buttons get their work
+// from the parts that own it; they find them by name.
+class PanelToolbars : public QObject {
+  Q_OBJECT
+
+ public:
+  PanelToolbars(Session& session, PanelArea& area, const std::array<ToolbarFrame*, 5>& fraToolbar,
+                QObject* parent = nullptr);
+  ~PanelToolbars() override;
+
+  Grid& grid() { return *grid_; }
+  PanelSlide& slide() { return *slide_; }
+  OrderCheckBox& chkOrder() { return *chkOrder_; }
+
+ private:
+  void BuildCreateToolbar(ToolbarFrame* frame);
+  void BuildSlideToolbar(ToolbarFrame* frame);
+  void BuildEditToolbar(ToolbarFrame* frame);
+  void BuildInfoToolbar(ToolbarFrame* frame);
+  ToolbarFrame* AddInnerFrame(QBoxLayout* into, QWidget* parent, const QString& name,
+                              const QString& caption);
+  ImageButton* AddButton(QBoxLayout* into, QWidget* parent, const QString& name,
+                         const QString& picture, const QString& toolTip);
+  // The create buttons show the number the next object of their kind will get.
+  void ShowNextNumberOnHover(ImageButton* button, const std::uint8_t& count);
+
+  Session& session_;
+  PanelArea& area_;
+  Grid* grid_ = nullptr;
+  PanelSlide* slide_ = nullptr;
+  OrderCheckBox* chkOrder_ = nullptr;
+};
+
+}  // namespace kv
