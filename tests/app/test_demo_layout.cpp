@@ -1,11 +1,14 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QCheckBox>
 #include <QGroupBox>
+#include <QRadioButton>
 #include <QTest>
 
 #include "app/layout_commands.h"
 #include "app/main_window.h"
+#include "panel/image_button.h"
 #include "panel/panel.h"
 #include "panel/toolbar_frame.h"
 #include "support/layout_fixture.h"
@@ -77,6 +80,7 @@ class DemoLayoutTest : public QObject {
     QCOMPARE(int(m.SignalCount), 2);
     QCOMPARE(int(m.SensorCount), 1);
     QCOMPARE(int(m.CurGauge), 6);
+    QCOMPARE(main->findChild<kv::ImageButton*>("imgBtnTrk")->toolTip(), QStringLiteral("gauge 6"));
     QVERIFY(!m.HasDccPoints);
     QVERIFY(main->windowTitle().endsWith("   Demo Layout in Kelvarne DC"));
 
@@ -118,8 +122,17 @@ class DemoLayoutTest : public QObject {
     for (const QString& f : files) before[f] = Demo(t, f);
     {
       auto main = OpenDemo(t);
-      main->layoutCommands().imgBtnSave_MouseUp(Qt::LeftButton);
+      auto* order = main->findChild<QCheckBox*>("chkOrder");
+      auto* some = main->findChild<QRadioButton*>("optMove_2");
+      order->setCheckState(Qt::PartiallyChecked);
+      some->setChecked(true);
+      main->picScreen().viewport()->setCursor(Qt::CrossCursor);
+      QTest::mouseClick(main->findChild<kv::ImageButton*>("imgBtnSave"), Qt::LeftButton);
       QCOMPARE(t.dialogs.Transcript().size(), 1);
+      // The panel was brought to rest for the save.
+      QCOMPARE(order->checkState(), Qt::Unchecked);
+      QVERIFY(main->findChild<QRadioButton*>("optMove_0")->isChecked());
+      QCOMPARE(main->picScreen().viewport()->cursor().shape(), Qt::ArrowCursor);
     }
     // The demo comes back byte for byte: nothing read is changed by writing it again.
     for (const QString& f : files) QCOMPARE(Demo(t, f), before[f]);
