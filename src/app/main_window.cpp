@@ -43,9 +43,10 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   panelHost_->setPalette(palette);
   column->addWidget(panelHost_, 1);
   setCentralWidget(central);
+  auto* hostLayout = new QVBoxLayout(panelHost_);
+  hostLayout->setContentsMargins(0, 0, 0, 0);
   panelArea_ = new PanelArea(session_, panelHost_);
-  (new QVBoxLayout(panelHost_))->addWidget(panelArea_);
-  panelHost_->layout()->setContentsMargins(0, 0, 0, 0);
+  hostLayout->addWidget(panelArea_);
 
   BuildToolStrip();
   panelToolbars_ = new PanelToolbars(session_, *panelArea_, std::to_array(fraToolbar_), this);

@@ -112,7 +112,7 @@ ImageControl::ImageControl() { setFlag(ItemIgnoresTransformations); }
 
 bool ImageControl::LoadPicture(const QString& path, QString* error) {
   if (!QFileInfo(path).isFile()) {
-    if (error) *error = texts::PictureMissing(path);
+    if (error) *error = path.isEmpty() ? texts::PictureNotNamed() : texts::PictureMissing(path);
     return false;
   }
   QImageReader reader(path);

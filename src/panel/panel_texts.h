@@ -7,6 +7,7 @@ namespace kv::texts {
 // Texts of the drawing surface and its toolbars, outside the numbered messages.
 
 // Why a picture could not be put on the panel (the readers name the file in their message).
+inline QString PictureNotNamed() { return QStringLiteral("No picture file is named."); }
 inline QString PictureMissing(const QString& path) {
   return QStringLiteral("The picture file %1 does not exist.").arg(path);
 }

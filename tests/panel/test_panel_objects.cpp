@@ -163,7 +163,10 @@ class PanelObjectsTest : public QObject {
                         .arg(t.dir.path() + QStringLiteral("/data/gone.bmp")));
     QVERIFY(panel.imgImage(3));
     QVERIFY(panel.imgImage(3)->Missing());
+    QCOMPARE(panel.imgImage(3)->pixmap().size(), QSize(32, 32));
     QCOMPARE(panel.ImagePosition(3), QPointF(450, 750));
+    QVERIFY(!panel.LoadImage(5, QString(), "", 0, 0, true, &error));
+    QCOMPARE(error, QStringLiteral("No picture file is named."));
     // A file that is no picture at all.
     t.Write(QStringLiteral("\\data\\junk.bmp"), QByteArray("BM\x01\x02junk", 8));
     QVERIFY(!panel.LoadImage(4, QStringLiteral("\\data\\junk.bmp"), "", 0, 0, true, &error));
