@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds a Release and starts the program on the bundled data folder. Without a display it runs
-# under Xvfb, takes a screenshot and prints the PNG's path.
+# Builds a Release and starts the program on the bundled data folder, opening the demo layout in
+# Operate mode (arguments given replace that). Without a display it runs under Xvfb, takes a
+# screenshot and prints the PNG's path.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -12,13 +13,14 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKV_BUILD_TESTS
 cmake --build build/release --target kelvarne
 bin=build/release/src/kelvarne
 folder=build/release/src   # the data folder lies beside the binary
+[ $# -eq 0 ] && set -- --operate "$folder/data/Demo Layout.txt"
 
 if [ -n "${DISPLAY:-}" ]; then
   exec "$bin" --program-folder "$folder" "$@"
 fi
 
 # No display: show the program working on a virtual one.
-shot="$PWD/build/screenshot-start.png"
+shot="$PWD/build/screenshot-demo.png"
 rm -f "$shot"
 Xvfb :97 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
@@ -27,8 +29,8 @@ sleep 1
 DISPLAY=:97 openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1
-# With no control system remembered yet the program would first ask for one; the screenshot
-# shows the start window, so remember "DC" as a first run's answer would.
+# With no control system remembered yet the program would first ask for one; the demo's points
+# are numbered for the relay stack, so remember "DC" as a first run's answer would.
 version="$folder/data/sundries/version.txt"
 [ -f "$version" ] || printf '"DC"\r\n' > "$version"
 DISPLAY=:97 "$bin" --program-folder "$folder" "$@" &

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/main_window.h"
+#include "app/preset_dialogs.h"
 #include "app/qt_dialogs.h"
 #include "app/start_window.h"
 #include "base/session.h"
@@ -15,11 +16,13 @@
 namespace kv {
 
 namespace {
-QString OptionValue(const QStringList& arguments, const QString& option) {
+// The value of "--name VALUE" or "--name=VALUE"; "" when not given.
+QString OptionValue(const QStringList& arguments, const QString& name) {
+  const QString joined = name + QLatin1Char('=');
   for (int i = 1; i < arguments.size(); ++i) {
     const QString& a = arguments.at(i);
-    if (a == option && i + 1 < arguments.size()) return arguments.at(i + 1);
-    if (a.startsWith(option + QLatin1Char('='))) return a.mid(option.size() + 1);
+    if (a == name && i + 1 < arguments.size()) return arguments.at(i + 1);
+    if (a.startsWith(joined)) return a.mid(joined.size());
   }
   return {};
 }
@@ -33,13 +36,20 @@ QString DccPortOption(const QStringList& arguments) {
   return OptionValue(arguments, QStringLiteral("--dcc-port"));
 }
 
+QString OperateOption(const QStringList& arguments) {
+  const QString file = OptionValue(arguments, QStringLiteral("--operate"));
+  return file.isEmpty() ? file : QFileInfo(file).absoluteFilePath();
+}
+
 Application::Application(const QStringList& arguments)
     : dialogs_(std::make_unique<QtDialogs>()),
+      preset_(std::make_unique<PresetFileDialogs>(*dialogs_)),
       scheduler_(std::make_unique<RealScheduler>()),
-      dccPort_(DccPortOption(arguments)) {
+      dccPort_(DccPortOption(arguments)),
+      operateFile_(OperateOption(arguments)) {
   const QString exeDir = QCoreApplication::applicationDirPath();
   session_ = std::make_unique<Session>(
-      ProgramFolder(ChooseProgramFolder(exeDir, ProgramFolderOption(arguments))), *dialogs_,
+      ProgramFolder(ChooseProgramFolder(exeDir, ProgramFolderOption(arguments))), *preset_,
       *scheduler_);
   session_->SetEndHandler([this]() {
     if (start_) start_->hide();
@@ -55,6 +65,12 @@ Application::~Application() = default;
 bool Application::Start() {
   start_->Load();
   if (session_->Ended()) return false;
+  if (!operateFile_.isEmpty()) {
+    // As if Operate were clicked and the project file picked in the load dialog.
+    preset_->PresetNextFile(operateFile_);
+    QTimer::singleShot(0, start_.get(), [this]() { start_->cmdSelect_MouseUp(2, Qt::LeftButton); });
+    return true;
+  }
   // The start window opens in the middle of the screen.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();

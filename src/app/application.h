@@ -6,6 +6,7 @@
 namespace kv {
 
 class MainWindow;
+class PresetFileDialogs;
 class QtDialogs;
 class RealScheduler;
 class Session;
@@ -17,6 +18,7 @@ class Application {
   // `arguments` as QCoreApplication gives them: --program-folder DIR names the program folder;
   // --dcc-port DEVICE numbers DEVICE first among the serial ports (an interface simulator's
   // pseudo-terminal, which the system does not list).
+  // --operate FILE starts in Operate mode with the project file FILE as the load dialog's answer.
   explicit Application(const QStringList& arguments);
   ~Application();
 
@@ -30,16 +32,20 @@ class Application {
   MainWindow* OpenMainWindow();
 
   std::unique_ptr<QtDialogs> dialogs_;
+  std::unique_ptr<PresetFileDialogs> preset_;
   std::unique_ptr<RealScheduler> scheduler_;
+  QString dccPort_;
+  QString operateFile_;
   std::unique_ptr<Session> session_;
   std::unique_ptr<StartWindow> start_;
   std::unique_ptr<MainWindow> main_;
-  QString dccPort_;
 };
 
 // The value of --program-folder, or "" when not given.
 QString ProgramFolderOption(const QStringList& arguments);
 // The value of --dcc-port, or "" when not given.
 QString DccPortOption(const QStringList& arguments);
+// The project file of --operate as an absolute path, or "" when not given.
+QString OperateOption(const QStringList& arguments);
 
 }  // namespace kv

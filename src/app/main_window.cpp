@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "app/caption.h"
+#include "app/layout_commands.h"
+#include "base/new_layout.h"
 #include "base/session.h"
 #include "hardware/dcc_link.h"
 #include "layout/sundry_files.h"
@@ -53,6 +55,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   timUpdate_ = std::make_unique<IntervalTimer>(session_.scheduler, [this]() { timUpdate_Timer(); });
   timUpdate_->SetInterval(500);
   connect(dccLink_.get(), &DccLink::linkLost, this, &MainWindow::timUpdate_Timer);
+  layoutCommands_ = new LayoutCommands(session_, picScreen(), *this);
+  layoutCommands_->Connect();
   resize(1280, 800);
 }
 
@@ -123,9 +127,7 @@ void MainWindow::BuildModeFrames() {
   stripLayout_->addWidget(fraLenzNo_);
 }
 
-void MainWindow::OnToolbarFrameClicked() {
-  // The backup of the object files comes with the layout folders.
-}
+void MainWindow::OnToolbarFrameClicked() { layoutCommands_->fraToolbar_Click(); }
 
 void MainWindow::Load() { StartLayout(); }
 
@@ -141,16 +143,20 @@ void MainWindow::StartLayout() {
 }
 
 void MainWindow::CreateLayout() {
-  // A new layout starts empty; naming it and creating its folder come with the layout folders.
+  if (kv::CreateLayout(session_)) layoutCommands_->ShowGauge();
 }
 
-void MainWindow::OpenLayout() {
-  // The load chain, in its order: the load dialog, name and paths, the object files, the
-  // signals, the routes, then the hardware and the dwell setting. The steps before the
-  // hardware come with the layout folders.
-  if (session_.Ended()) return;
-  ConnectControlSystem();
-}
+void MainWindow::OpenLayout() { kv::OpenLayout(session_, *this); }
+
+ObjectPanel& MainWindow::Objects() { return layoutCommands_->Objects(); }
+void MainWindow::ShowNextTrackNumber(int next) { layoutCommands_->ShowNextTrackNumber(next); }
+void MainWindow::ShowGaugeRead(int gauge) { layoutCommands_->ShowGaugeRead(gauge); }
+
+// Hooks of the route and points parts: the route table and its menu, the relay dwell.
+void MainWindow::LoadPaths() {}
+void MainWindow::BuildRouteMenu() {}
+void MainWindow::ReadWaitFile() {}
+void MainWindow::WriteWaitFile() {}
 
 void MainWindow::ShowModeToolbars() {
   const int mode = session_.model.ProgMode;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/control_system.h"
+#include "app/load_chain.h"
 #include "base/scheduler.h"
 
 class QHBoxLayout;
@@ -15,6 +16,7 @@ namespace kv {
 class Session;
 class DccLink;
 class ImageButton;
+class LayoutCommands;
 class Panel;
 class PanelArea;
 class PanelToolbars;
@@ -24,7 +26,7 @@ class ToolbarFrame;
 // Form1, the main panel window: the toolbars along the top, the panel below. It opens or
 // creates the layout when it loads, keeps the caption clock, and ends the program from its exit
 // button.
-class MainWindow : public QMainWindow, public ConnectionSteps {
+class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainSteps {
   Q_OBJECT
 
  public:
@@ -71,6 +73,16 @@ class MainWindow : public QMainWindow, public ConnectionSteps {
   void LoadBoardWindow() override;
   void ReadCoordFile() override;
 
+  // LoadChainSteps
+  ObjectPanel& Objects() override;
+  void ShowNextTrackNumber(int next) override;
+  void ShowGaugeRead(int gauge) override;
+  void LoadPaths() override;
+  void BuildRouteMenu() override;
+  void ReadWaitFile() override;
+  void WriteWaitFile() override;
+  LayoutCommands& layoutCommands() { return *layoutCommands_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -90,6 +102,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps {
   QHBoxLayout* stripLayout_ = nullptr;
   QWidget* panelHost_ = nullptr;
   PanelArea* panelArea_ = nullptr;
+  LayoutCommands* layoutCommands_ = nullptr;
   PanelToolbars* panelToolbars_ = nullptr;
   ToolbarFrame* fraToolbar_[5] = {};
   ToolbarFrame* fraModem_[2] = {};

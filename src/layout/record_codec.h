@@ -58,6 +58,8 @@ class RecordReader {
 
   bool AtRecordEnd() const { return field_ >= fields_.size(); }
   QString Error() const { return error_; }
+  // Forgets a failed field, so that a reader that passes bad fields over can read the next.
+  void ClearError() { error_.clear(); }
 
  private:
   struct Field {

@@ -76,6 +76,7 @@ class WindowsTest : public QObject {
   void createSetsNewLayoutAndOpensTheMainWindow() {
     TestSession t;
     t.session.model.ControlSystem = "DC";
+    t.dialogs.QueueText("My Layout");  // the new layout's name
     std::unique_ptr<kv::MainWindow> main;
     kv::StartWindow form0(t.session, [&]() {
       main = std::make_unique<kv::MainWindow>(t.session);

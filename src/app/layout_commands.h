@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+class QWidget;
+
+namespace kv {
+
+class ObjectPanel;
+class Panel;
+class Session;
+
+// The main window's work with the layout on disk: the panel the object files are read onto and
+// written from, the displays the reading fills, the gauge display of a new layout, the save
+// button and the backup. It finds the controls of other parts by name, so it works with
+// whichever of them the window has.
+class LayoutCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  LayoutCommands(Session& session, Panel& panel, QWidget& window);
+  ~LayoutCommands() override;
+
+  ObjectPanel& Objects();
+  // lblCount shows the number the next track unit will get.
+  void ShowNextTrackNumber(int next);
+  // The gauge read from gauge.txt: the gauge bar, when it can show it, and imgBtnTrk's tool-tip.
+  void ShowGaugeRead(int gauge);
+  // A new layout's gauge display: CurGauge from the gauge bar (10 at start), the template track
+  // widths, the creation toolbar's caption and the track button's tool-tip.
+  void ShowGauge();
+
+  // Connects imgBtnSave, once the window has built it.
+  void Connect();
+  void imgBtnSave_MouseUp(Qt::MouseButton button);
+  void fraToolbar_Click();
+  // The panel at rest for a save: stacking option unticked, move option "none", arrow pointer.
+  void SetNeutralState();
+
+ private:
+  Session& session_;
+  Panel& panel_;
+  QWidget& window_;
+  std::unique_ptr<ObjectPanel> objects_;
+};
+
+}  // namespace kv

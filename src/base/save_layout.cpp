@@ -1,0 +1,61 @@
+#include "base/save_layout.h"
+
+#include "base/layout_texts.h"
+#include "base/message_catalogue.h"
+#include "base/session.h"
+#include "layout/layout_folders.h"
+#include "layout/object_writers.h"
+
+namespace kv {
+
+namespace {
+
+bool AnySignalSwitched(const LayoutModel& m) {
+  for (int i = 1; i <= m.SignalCount; ++i) {
+    if (m.SignalOff[i]) return true;
+  }
+  return false;
+}
+
+void ClearSelection(LayoutModel& m) {
+  for (int i = 1; i <= kMaxObjects; ++i) {
+    m.SensorSel[i] = m.ImageSel[i] = m.LabelSel[i] = m.TrackSel[i] = m.SignalOff[i] = false;
+  }
+}
+
+}  // namespace
+
+bool SaveLayout(Session& s, ObjectPanel& panel, const std::function<void()>& neutralState) {
+  LayoutModel& m = s.model;
+  if (AnySignalSwitched(m)) {
+    ShowMessage(s, 14);
+    return false;
+  }
+  if (neutralState) neutralState();
+  const WriteOutcome outcome = WriteObjectFiles(m, panel);
+  switch (outcome.failure) {
+    case WriteOutcome::kNone:
+      ClearSelection(m);
+      return true;
+    case WriteOutcome::kCannotWrite:
+      ShowMessage(s, 4);
+      return false;
+    case WriteOutcome::kCannotStore:
+      s.dialogs.MessageBox(texts::CannotStore(outcome.reason), msg::kInformation,
+                           texts::CannotStoreTitle(outcome.file));
+      return false;
+  }
+  return false;
+}
+
+void BackUpLayout(Session& s) {
+  ShowMessage(s, 19);
+  if (s.model.MsgAnswer != msg::kYes || s.model.LayoutFolder.isEmpty()) return;
+  const QStringList failures = BackUpObjectFiles(s.model.LayoutFolder);
+  if (!failures.isEmpty()) {
+    s.dialogs.MessageBox(texts::BackupIncomplete(failures), msg::kInformation,
+                         texts::BackupIncompleteTitle());
+  }
+}
+
+}  // namespace kv

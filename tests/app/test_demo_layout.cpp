@@ -1,0 +1,199 @@
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app/layout_commands.h"
+#include "app/main_window.h"
+#include "panel/image_button.h"
+#include "panel/panel.h"
+#include "panel/toolbar_frame.h"
+#include "support/layout_fixture.h"
+#include "support/test_session.h"
+
+using kv::test::TestSession;
+
+namespace {
+
+// The tree's data folder copied into the session's program folder, so saves touch only the copy.
+void CopyTreeData(const TestSession& t) {
+  const QString from = QFINDTESTDATA("../../data/Demo Layout.txt").section('/', 0, -2);
+  if (from.isEmpty()) qFatal("the tree's data folder is not found");
+  QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    const QString source = it.next();
+    const QString target = t.dir.path() + "/data/" + QDir(from).relativeFilePath(source);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile::remove(target);
+    if (!QFile::copy(source, target)) qFatal("cannot copy %s", qPrintable(source));
+  }
+}
+
+const QString kDemoFolder = QStringLiteral("/data/Data/Layout Folders/Demo Layout");
+
+QByteArray Demo(const TestSession& t, const QString& file) {
+  QFile in(t.dir.path() + kDemoFolder + "/" + file);
+  return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
+}
+
+// Another run of the program on the same program folder.
+struct Run {
+  explicit Run(const TestSession& t) : session(t.session.folder, dialogs, scheduler) {}
+  kv::ScriptedDialogs dialogs;
+  kv::VirtualScheduler scheduler;
+  kv::Session session;
+};
+
+// The demo opened in a main window as the load chain opens it (Operate, relay-stack points).
+std::unique_ptr<kv::MainWindow> OpenDemo(kv::Session& s, kv::ScriptedDialogs& dialogs) {
+  s.model.ControlSystem = "DC";
+  s.model.ProgMode = kv::kOperate;
+  dialogs.QueueText(s.folder.Root() + "/data/Demo Layout.txt");
+  auto main = std::make_unique<kv::MainWindow>(s);
+  main->Load();
+  if (s.Ended()) qFatal("the demo did not open");
+  main->ShowModeToolbars();
+  return main;
+}
+std::unique_ptr<kv::MainWindow> OpenDemo(TestSession& t) { return OpenDemo(t.session, t.dialogs); }
+
+}  // namespace
+
+class DemoLayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theDemoOpensWithEveryObjectInPlace() {
+    TestSession t;
+    CopyTreeData(t);
+    auto main = OpenDemo(t);
+    const kv::LayoutModel& m = t.session.model;
+    QCOMPARE(t.dialogs.Transcript().size(), 1);  // the load dialog; no file complained of
+    QCOMPARE(m.LayoutName, QStringLiteral("Demo Layout"));
+    QCOMPARE(m.LayoutFolder, t.dir.path() + kDemoFolder);
+    QCOMPARE(int(m.TrackCount), 26);
+    QCOMPARE(int(m.LabelCount), 11);
+    QCOMPARE(int(m.ImageCount), 1);
+    QCOMPARE(int(m.SignalCount), 2);
+    QCOMPARE(int(m.SensorCount), 1);
+    QCOMPARE(int(m.CurGauge), 6);
+    QCOMPARE(main->findChild<kv::ImageButton*>("imgBtnTrk")->toolTip(), QStringLiteral("gauge 6"));
+    QVERIFY(!m.HasDccPoints);
+    QVERIFY(main->windowTitle().endsWith("   Demo Layout in Kelvarne DC"));
+
+    kv::Panel& panel = main->picScreen();
+    const kv::TrackEnds first = panel.TrackPosition(1);
+    QCOMPARE(QLineF(first.x1, first.y1, first.x2, first.y2), QLineF(750, 4500, 2250, 4500));
+    const kv::TrackEnds loop = panel.TrackPosition(13);
+    QCOMPARE(QLineF(loop.x1, loop.y1, loop.x2, loop.y2), QLineF(4500, 4500, 5250, 3750));
+    QCOMPARE(panel.LabelPosition(5), QPointF(600, 4050));
+    QCOMPARE(panel.ImagePosition(1), QPointF(7500, 4950));
+    QCOMPARE(panel.SignalPosition(2), QPointF(12150, 3000));
+    QCOMPARE(panel.SensorPosition(1), QPointF(2400, 4800));
+
+    // Points labels 12, 14, 16 and 18 are red and hidden; the others show.
+    for (int i = 1; i <= 4; ++i) QVERIFY2(!panel.Label(i)->isVisible(), qPrintable(panel.Label(i)->Caption()));
+    for (int i = 5; i <= 11; ++i) QVERIFY(panel.Label(i)->isVisible());
+    QCOMPARE(panel.Label(7)->Caption(), QStringLiteral("PLATFORM 1"));
+
+    // Widths by gauge: 6 gives 6 and 4; the far end of the bay, gauge 1, is dashed.
+    QCOMPARE(panel.linBlack(1)->BorderWidth(), 6);
+    QCOMPARE(panel.linColor(1)->BorderWidth(), 4);
+    QCOMPARE(panel.linBlack(22)->BorderWidth(), 1);
+    QCOMPARE(panel.linColor(22)->BorderStyle(), kv::LineControl::kDash);
+
+    // Pictures and signals show their bitmaps; a signal's tool-tip is its coil A.
+    QVERIFY(!panel.imgImage(1)->Missing());
+    QCOMPARE(panel.imgImage(1)->toolTip(), QStringLiteral("Station building \u2013 Kelvarne Halt"));
+    QVERIFY(!panel.imgSig(1)->Missing());
+    QCOMPARE(panel.imgSig(1)->toolTip(), QStringLiteral("20"));
+    QCOMPARE(panel.imgSig(2)->toolTip(), QStringLiteral("24"));
+    QCOMPARE(panel.txtAws(1)->toolTip(), QStringLiteral("sensor 1"));
+  }
+
+  void saveThenReloadGivesTheSamePanel() {
+    TestSession t;
+    CopyTreeData(t);
+    const QStringList files = {"sensor.txt", "label.txt", "image.txt", "signal.txt", "track.txt"};
+    QMap<QString, QByteArray> before;
+    for (const QString& f : files) before[f] = Demo(t, f);
+    {
+      auto main = OpenDemo(t);
+      auto* order = main->findChild<QCheckBox*>("chkOrder");
+      auto* some = main->findChild<QRadioButton*>("optMove_2");
+      order->setCheckState(Qt::PartiallyChecked);
+      some->setChecked(true);
+      main->picScreen().viewport()->setCursor(Qt::CrossCursor);
+      QTest::mouseClick(main->findChild<kv::ImageButton*>("imgBtnSave"), Qt::LeftButton);
+      QCOMPARE(t.dialogs.Transcript().size(), 1);
+      // The panel was brought to rest for the save.
+      QCOMPARE(order->checkState(), Qt::Unchecked);
+      QVERIFY(main->findChild<QRadioButton*>("optMove_0")->isChecked());
+      QCOMPARE(main->picScreen().viewport()->cursor().shape(), Qt::ArrowCursor);
+    }
+    // The demo comes back byte for byte: nothing read is changed by writing it again.
+    for (const QString& f : files) QCOMPARE(Demo(t, f), before[f]);
+
+    // A label moved by half twips is saved rounded half to even and reloads there.
+    {
+      Run first(t);
+      auto main = OpenDemo(first.session, first.dialogs);
+      main->picScreen().Label(5)->setPos(612.5, 4051.5);
+      main->layoutCommands().imgBtnSave_MouseUp(Qt::LeftButton);
+    }
+    QVERIFY(Demo(t, "label.txt").contains("\"A\",0,#TRUE#,#FALSE#,#FALSE#,\"Arial\",10,612,4052\r\n"));
+    Run second(t);
+    auto reopened = OpenDemo(second.session, second.dialogs);
+    QCOMPARE(reopened->picScreen().LabelPosition(5), QPointF(612, 4052));
+    QCOMPARE(int(second.session.model.LabelCount), 11);
+    QCOMPARE(int(second.session.model.TrackCount), 26);
+    QCOMPARE(reopened->picScreen().TrackPosition(26).y2, 5400.0);
+  }
+
+  void backupFromAToolbarFrame() {
+    TestSession t;
+    CopyTreeData(t);
+    auto main = OpenDemo(t);
+    t.dialogs.QueueButton(kv::msg::kYes);
+    main->findChild<kv::ToolbarFrame*>("fraToolbar_4")->frameClicked();
+    QCOMPARE(t.dialogs.Last().title, QStringLiteral("back up all object files?"));
+    for (const QString f : {"image", "signal", "sensor", "label", "track", "path"}) {
+      QCOMPARE(Demo(t, "copy of " + f + ".txt"), Demo(t, f + ".txt"));
+    }
+  }
+
+  void createThenModifyMyLayout() {
+    TestSession t;
+    t.session.model.ControlSystem = "DC";
+    t.session.model.NewLayout = true;
+    t.dialogs.QueueText("My Layout");
+    {
+      kv::MainWindow main(t.session);
+      main.Load();
+      QVERIFY(!t.session.Ended());
+      QCOMPARE(t.session.model.CurGauge, std::uint8_t(10));
+      QCOMPARE(main.picScreen().TemplateOuterWidth(), 10);
+      QCOMPARE(main.picScreen().TemplateInnerWidth(), 8);
+      QCOMPARE(main.findChild<QGroupBox*>("fraToolbar_1")->title(),
+               QStringLiteral("create another of these object types        gauge 10"));
+      QVERIFY(main.windowTitle().endsWith("   My Layout in Kelvarne DC"));
+    }
+    Run modify(t);  // the same program folder, a new run
+    modify.session.model.ControlSystem = "DC";
+    modify.session.model.ProgMode = kv::kModify;
+    modify.dialogs.QueueText(t.dir.path() + "/My Layout.txt");
+    kv::MainWindow main(modify.session);
+    main.Load();
+    QVERIFY(!modify.session.Ended());
+    QCOMPARE(modify.session.model.LayoutName, QStringLiteral("My Layout"));
+    QCOMPARE(modify.session.model.LayoutFolder, t.dir.path() + "/data/Layout Folders/My Layout");
+    QCOMPARE(int(modify.session.model.TrackCount), 0);
+    QCOMPARE(modify.dialogs.Transcript().size(), 1);
+  }
+};
+
+KV_TEST_MAIN(DemoLayoutTest)
+#include "test_demo_layout.moc"

@@ -1,0 +1,328 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include "base/load_steps.h"
+#include "base/new_layout.h"
+#include "base/save_layout.h"
+#include "layout/layout_folders.h"
+#include "support/layout_fixture.h"
+#include "support/recording_panel.h"
+#include "support/test_session.h"
+
+using kv::DialogRecord;
+using kv::test::RecordingPanel;
+using kv::test::TestSession;
+
+namespace {
+
+const QString kLoadTitle = QStringLiteral("Load a layout (e.g. 'My Layout')");
+
+// One object of each kind on the panel, saved files holding "old" contents.
+void OneOfEach(TestSession& t, RecordingPanel& p) {
+  kv::LayoutModel& m = t.session.model;
+  m.SensorCount = m.LabelCount = m.ImageCount = m.SignalCount = m.TrackCount = 1;
+  p.sensors[1] = {75, 150};
+  m.LabelText[1] = "A";
+  p.labels[1] = {300, 450};
+  m.ImagePicture[1] = "\\shed.bmp";
+  p.images[1] = {600, 750};
+  m.SignalPicture[1] = "\\data\\sig\\C3R2x.bmp";
+  p.signalTips[1] = "20";
+  p.signals_[1] = {900, 1050};
+  m.TrackGauge[1] = 6;
+  p.tracks[1] = QLineF(0, 0, 750, 0);
+  for (const char* name : {"sensor.txt", "label.txt", "image.txt", "signal.txt", "track.txt"}) {
+    kv::test::WriteLayoutFile(t, name, "old\r\n");
+  }
+}
+
+}  // namespace
+
+class LayoutDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void loadDialogAsksUntilTheFileLiesInTheProgramFolder() {
+    TestSession t;
+    t.dialogs.QueueText("/elsewhere/My Layout.txt");
+    t.dialogs.QueueButton(kv::msg::kOk);
+    t.dialogs.QueueText(t.dir.path() + "/My Layout.txt");
+    kv::ChooseProjectFile(t.session);
+    QVERIFY(!t.session.Ended());
+    QCOMPARE(t.session.model.ProjectFile, t.dir.path() + "/My Layout.txt");
+    const auto& log = t.dialogs.Transcript();
+    QCOMPARE(log.size(), 3);
+    QCOMPARE(log[0].kind, DialogRecord::kOpenFile);
+    QCOMPARE(log[0].title, kLoadTitle);
+    QCOMPARE(log[0].text, QStringLiteral("project files (*.txt)|*.txt"));
+    QCOMPARE(log[0].style, 1);  // filter index
+    QCOMPARE(log[0].defaultText, t.session.folder.Root());
+    QCOMPARE(log[1].title, QStringLiteral("select matching directory"));
+    QCOMPARE(log[1].text, QStringLiteral("mismatching program and data"));
+    QCOMPARE(log[1].style, kv::msg::kOkCancel);
+    QCOMPARE(log[2].title, kLoadTitle);
+  }
+
+  void cancelInTheLoadDialogOrMessage3EndsTheProgram() {
+    TestSession t;
+    kv::ChooseProjectFile(t.session);  // the dialog cancelled
+    QVERIFY(t.session.Ended());
+
+    TestSession u;
+    u.dialogs.QueueText("/elsewhere/My Layout.txt");
+    u.dialogs.QueueButton(kv::msg::kCancel);
+    kv::ChooseProjectFile(u.session);
+    QVERIFY(u.session.Ended());
+    QCOMPARE(u.dialogs.Transcript().size(), 2);
+  }
+
+  void aPickThatIsNoLayoutIsToldAndAskedAgain() {
+    TestSession t;
+    kv::test::UseLayout(t, "Demo Layout");
+    t.Write("\\readme.md", "");
+    t.Write("\\Ghost.txt", "");
+    t.dialogs.QueueText(t.dir.path() + "/readme.md");
+    t.dialogs.QueueText(t.dir.path() + "/Ghost.txt");
+    t.dialogs.QueueText(t.dir.path() + "/Demo Layout.txt");
+    QVERIFY(kv::ChooseLayout(t.session));
+    const auto& log = t.dialogs.Transcript();
+    QCOMPARE(log.size(), 5);
+    QCOMPARE(log[1].text, t.dir.path() +
+                              "/readme.md is not a project file: pick the layout's name followed "
+                              "by \".txt\".");
+    QCOMPARE(log[3].text, "The layout 'Ghost' has no folder of object files: " + t.dir.path() +
+                              "/data/Layout Folders/Ghost does not exist.");
+    QCOMPARE(t.session.model.LayoutName, QStringLiteral("Demo Layout"));
+    QCOMPARE(t.session.model.LayoutFolder, t.dir.path() + "/data/Layout Folders/Demo Layout");
+  }
+
+  void createMyLayout() {
+    TestSession t;
+    t.dialogs.QueueText("My Layout");
+    QVERIFY(kv::CreateLayout(t.session));
+    const DialogRecord& asked = t.dialogs.Transcript().at(0);
+    QCOMPARE(asked.kind, DialogRecord::kInput);
+    QCOMPARE(asked.title, QStringLiteral("New Layout"));
+    QCOMPARE(asked.text, QStringLiteral("Enter the name of your new layout"));
+    QCOMPARE(asked.defaultText, QStringLiteral("My Layout"));
+    QCOMPARE(t.dialogs.Transcript().size(), 1);
+    QCOMPARE(t.session.model.LayoutName, QStringLiteral("My Layout"));
+    QVERIFY(QFileInfo(t.dir.path() + "/My Layout.txt").isFile());
+    QCOMPARE(t.session.model.LayoutFolder, t.dir.path() + "/data/Layout Folders/My Layout");
+    QVERIFY(QFileInfo(t.session.model.TrackFile).isFile());
+  }
+
+  void aNameThatCannotBeUsedIsAskedForAgainSayingWhy() {
+    TestSession t;
+    t.Write("\\My Layout.txt", "");
+    t.dialogs.QueueText("my layout");
+    t.dialogs.QueueText("A layout name of 22 ch");
+    t.dialogs.QueueText("Up/Down");
+    t.dialogs.QueueText("Yard.");
+    t.dialogs.QueueText("Kelvarne Halt");
+    QVERIFY(kv::CreateLayout(t.session));
+    const QStringList prompts = [&] {
+      QStringList p;
+      for (const DialogRecord& r : t.dialogs.Transcript()) p << r.text;
+      return p;
+    }();
+    const QString ask = "\nEnter the name of your new layout";
+    QCOMPARE(prompts, (QStringList{
+                          "Enter the name of your new layout",
+                          "'my layout' is the name of a layout already." + ask,
+                          "'A layout name of 22 ch' is longer than 21 characters." + ask,
+                          "A name cannot hold the character / (nor any of \\ / : * ? \" < > |)." + ask,
+                          "A name cannot end in a dot or a space, nor be only dots and spaces." + ask,
+                      }));
+    // Asked again with the refused name to mend, under the same title.
+    QCOMPARE(t.dialogs.Transcript().at(2).defaultText, QStringLiteral("A layout name of 22 ch"));
+    QCOMPARE(t.dialogs.Transcript().at(2).title, QStringLiteral("New Layout"));
+    QCOMPARE(t.session.model.LayoutName, QStringLiteral("Kelvarne Halt"));
+    QCOMPARE(QFileInfo(t.dir.path() + "/My Layout.txt").size(), 0);
+  }
+
+  void cancellingTheNewLayoutNameEndsTheProgram() {
+    TestSession t;
+    t.dialogs.QueueText("Up/Down");
+    QVERIFY(!kv::CreateLayout(t.session));  // the second prompt is cancelled
+    QVERIFY(t.session.Ended());
+    QCOMPARE(QDir(t.dir.path()).entryList(QDir::Files), QStringList());
+  }
+
+  void saveWritesTheFilesInOrderAndClearsTheSelection() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    RecordingPanel panel(t.session.model);
+    OneOfEach(t, panel);
+    kv::LayoutModel& m = t.session.model;
+    m.LabelSel[1] = m.TrackSel[255] = m.ImageSel[1] = m.SensorSel[1] = true;
+    int neutral = 0;
+    QVERIFY(kv::SaveLayout(t.session, panel, [&] { ++neutral; }));
+    QCOMPARE(neutral, 1);
+    QCOMPARE(kv::test::ReadLayoutFile(t, "sensor.txt"), QByteArray("75,150\r\n"));
+    QCOMPARE(kv::test::ReadLayoutFile(t, "track.txt"), QByteArray("\"track 1\",0,0,750,0,6\r\n"));
+    QVERIFY(!m.LabelSel[1] && !m.TrackSel[255] && !m.ImageSel[1] && !m.SensorSel[1]);
+    QVERIFY(t.dialogs.Transcript().isEmpty());
+  }
+
+  void saveWithNoObjectsEmptiesTheFiles() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    RecordingPanel panel(t.session.model);
+    for (const char* name : {"sensor.txt", "label.txt", "image.txt", "signal.txt", "track.txt"}) {
+      kv::test::WriteLayoutFile(t, name, "old\r\n");
+    }
+    kv::test::WriteLayoutFile(t, "path.txt", "\"A to B \"\r\n");
+    QVERIFY(kv::SaveLayout(t.session, panel, {}));
+    for (const char* name : {"sensor.txt", "label.txt", "image.txt", "signal.txt", "track.txt"}) {
+      QCOMPARE(kv::test::ReadLayoutFile(t, name), QByteArray());
+    }
+    QCOMPARE(kv::test::ReadLayoutFile(t, "path.txt"), QByteArray("\"A to B \"\r\n"));
+  }
+
+  void aSwitchedSignalBlocksTheSave() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    RecordingPanel panel(t.session.model);
+    OneOfEach(t, panel);
+    kv::LayoutModel& m = t.session.model;
+    m.SignalCount = 3;
+    m.SignalOff[3] = true;  // the last signal shows its other aspect
+    int neutral = 0;
+    QVERIFY(!kv::SaveLayout(t.session, panel, [&] { ++neutral; }));
+    QCOMPARE(neutral, 0);
+    const DialogRecord& told = t.dialogs.Last();
+    QCOMPARE(told.title, QStringLiteral("write permit suspended"));
+    QCOMPARE(told.text, QStringLiteral("reset all signals to permit write"));
+    QCOMPARE(told.style, kv::msg::kCritical);
+    QCOMPARE(kv::test::ReadLayoutFile(t, "sensor.txt"), QByteArray("old\r\n"));
+    QVERIFY(m.SignalOff[3]);
+  }
+
+  void aReadOnlyFileStopsTheSaveThere() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    RecordingPanel panel(t.session.model);
+    OneOfEach(t, panel);
+    QFile(kv::test::LayoutPath(t, "image.txt")).setPermissions(QFileDevice::ReadOwner);
+    QVERIFY(!kv::SaveLayout(t.session, panel, {}));
+    const DialogRecord& told = t.dialogs.Last();
+    QCOMPARE(told.title, kv::test::LayoutPath(t, "image.txt"));
+    QCOMPARE(told.text, QStringLiteral("You need to uncheck the Read Only box"));
+    QCOMPARE(told.style, kv::msg::kInformation);
+    QCOMPARE(t.session.model.TargetFile, kv::test::LayoutPath(t, "image.txt"));
+    // Sensor and label written before it; the image file untouched; signal and track not written.
+    QCOMPARE(kv::test::ReadLayoutFile(t, "sensor.txt"), QByteArray("75,150\r\n"));
+    QCOMPARE(kv::test::ReadLayoutFile(t, "label.txt"),
+             QByteArray("\"A\",0,#FALSE#,#FALSE#,#FALSE#,\"\",0,300,450\r\n"));
+    QCOMPARE(kv::test::ReadLayoutFile(t, "image.txt"), QByteArray("old\r\n"));
+    QCOMPARE(kv::test::ReadLayoutFile(t, "signal.txt"), QByteArray("old\r\n"));
+    QCOMPARE(kv::test::ReadLayoutFile(t, "track.txt"), QByteArray("old\r\n"));
+  }
+
+  void aTextAFileCannotHoldIsToldByName() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    RecordingPanel panel(t.session.model);
+    OneOfEach(t, panel);
+    t.session.model.LabelText[1] = QStringLiteral("Łódź");
+    QVERIFY(!kv::SaveLayout(t.session, panel, {}));
+    QCOMPARE(t.dialogs.Last().title, kv::test::LayoutPath(t, "label.txt"));
+    QCOMPARE(t.dialogs.Last().text,
+             QStringLiteral("label 1: the text \"Łódź\" holds the character 'Ł', which these files "
+                            "cannot store. Change it and save again: this file and the ones after "
+                            "it were not written."));
+    QCOMPARE(kv::test::ReadLayoutFile(t, "label.txt"), QByteArray("old\r\n"));
+  }
+
+  void backupAsksFirstAndCopiesTheFolderInUse() {
+    TestSession t;
+    // The project file lies in a sub-folder: the backup takes the folder found beside it.
+    t.Write("\\layouts\\Yard.txt", "");
+    kv::LayoutModel& m = t.session.model;
+    m.ProjectFile = t.Path("\\layouts\\Yard.txt");
+    m.LayoutName = "Yard";
+    QDir().mkpath(t.dir.path() + "/layouts/Data/Layout Folders/Yard");
+    kv::SetObjectFilePaths(m);
+    for (const QString& name : kv::BackedUpFiles()) kv::test::WriteLayoutFile(t, name, "1");
+
+    t.dialogs.QueueButton(kv::msg::kNo);
+    kv::BackUpLayout(t.session);
+    QCOMPARE(t.dialogs.Last().title, QStringLiteral("back up all object files?"));
+    QCOMPARE(t.dialogs.Last().text, QStringLiteral("       Are you sure?"));
+    QCOMPARE(t.dialogs.Last().style, kv::msg::kYesNo);
+    QVERIFY(!QFileInfo::exists(kv::test::LayoutPath(t, "copy of track.txt")));
+
+    t.dialogs.QueueButton(kv::msg::kYes);
+    kv::BackUpLayout(t.session);
+    for (const QString& name : kv::BackedUpFiles()) kv::test::WriteLayoutFile(t, name, "2");
+    t.dialogs.QueueButton(kv::msg::kYes);
+    kv::BackUpLayout(t.session);
+    QCOMPARE(t.dialogs.Transcript().size(), 3);  // no word of failure
+    for (const QString& name : kv::BackedUpFiles()) {
+      QCOMPARE(kv::test::ReadLayoutFile(t, "copy of " + name), QByteArray("2"));
+    }
+    QCOMPARE(QDir(m.LayoutFolder).entryList(QDir::Files).size(), 12);
+  }
+
+  void message2NamesTheFileAndTheLine() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    kv::test::WriteLayoutFile(t, "track.txt", "\"track 1\",0,0,75,0,3\r\n\r\n\"track 2\",0,x,75,0,3\r\n");
+    kv::test::WriteLayoutFile(t, "sensor.txt", "1200,3450\r\nabc\r\n");
+    RecordingPanel panel(t.session.model);
+    kv::ReadSensorFile(t.session, panel);  // a record that reads as 0,0 stops quietly
+    QVERIFY(t.dialogs.Transcript().isEmpty());
+    kv::ReadTrackFile(t.session, panel);
+    QCOMPARE(t.dialogs.Transcript().size(), 1);
+    QCOMPARE(t.dialogs.Last().title, QStringLiteral("check data in text file shown below"));
+    QCOMPARE(t.dialogs.Last().text,
+             kv::test::LayoutPath(t, "track.txt") + "\nline 3: \"x\" is not a number");
+    QCOMPARE(t.dialogs.Last().style, kv::msg::kInformation);
+    QCOMPARE(t.session.model.TargetFile, kv::test::LayoutPath(t, "track.txt"));
+    QCOMPARE(t.session.model.TrackCount, std::uint8_t(1));
+    QCOMPARE(t.session.model.SensorCount, std::uint8_t(1));
+  }
+
+  void tooManyRecordsAreTold() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    QByteArray bytes;
+    for (int i = 0; i < 300; ++i) bytes += "75,75\r\n";
+    kv::test::WriteLayoutFile(t, "sensor.txt", bytes);
+    RecordingPanel panel(t.session.model);
+    kv::ReadSensorFile(t.session, panel);
+    QCOMPARE(t.session.model.SensorCount, std::uint8_t(255));
+    QCOMPARE(t.dialogs.Last().title, QStringLiteral("too many objects"));
+    QCOMPARE(t.dialogs.Last().text,
+             kv::test::LayoutPath(t, "sensor.txt") +
+                 " holds 45 more records than a layout can have (255 of each kind); only the "
+                 "first 255 were loaded. The file keeps the others until the layout is saved: a "
+                 "save writes only the 255 on the panel.");
+  }
+
+  void aSignalWithoutItsPictureIsToldAndKept() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    kv::test::WriteBitmap(t, "\\data\\sig\\C3R2x.bmp");
+    kv::test::WriteLayoutFile(t, "signal.txt",
+                              "\"20\",\"22\",\"\\data\\sig\\C3R2x.bmp\",6000,1500\r\n"
+                              "\"24\",\"26\",\"\\data\\sig\\C9R2x.bmp\",7000,1500\r\n"
+                              "\"28\",\"30\",\"\\data\\sig\\C3R2x.bmp\",8000,1500\r\n");
+    RecordingPanel panel(t.session.model);
+    kv::ScanSignals(t.session, panel);
+    QCOMPARE(t.session.model.SignalCount, std::uint8_t(3));
+    QCOMPARE(t.dialogs.Transcript().size(), 1);
+    QCOMPARE(t.dialogs.Last().title, QStringLiteral("data error, or check signal library"));
+    QCOMPARE(t.dialogs.Last().text, t.session.folder.Root() + "\\data\\sig\\C9R2x.bmp");
+    QCOMPARE(t.dialogs.Last().style, kv::msg::kCritical);
+    // Still where it stood, so a save keeps it.
+    QCOMPARE(panel.signals_.value(2), QPointF(7000, 1500));
+    QCOMPARE(panel.signalTips.value(3), QStringLiteral("28"));
+  }
+};
+
+KV_TEST_MAIN(LayoutDialogsTest)
+#include "test_layout_dialogs.moc"

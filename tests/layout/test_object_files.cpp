@@ -1,0 +1,430 @@
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include "layout/layout_folders.h"
+#include "layout/object_readers.h"
+#include "layout/object_writers.h"
+#include "support/layout_fixture.h"
+#include "support/recording_panel.h"
+#include "support/test_session.h"
+
+using kv::LayoutModel;
+using kv::test::RecordingPanel;
+using kv::test::TestSession;
+
+namespace {
+
+// A known layout: two or three objects of every kind, positions with halves to round, a
+// label and a picture path in Windows-1252, a signal created in this run (its tag holds coil B).
+void FillKnownLayout(LayoutModel& m, RecordingPanel& p) {
+  m.SensorCount = 2;
+  p.sensors[1] = {1200, 3450};
+  p.sensors[2] = {2250.5, 607.5};
+
+  m.LabelCount = 2;
+  m.LabelText[1] = "12L";
+  m.LabelColour[1] = 255;
+  m.LabelBold[1] = true;
+  m.LabelFontName[1] = "Microsoft Sans Serif";
+  m.LabelFontSize[1] = 8;
+  p.labels[1] = {900, 1800};
+  m.LabelText[2] = QStringLiteral("Gare de l'Est \u2013 café");
+  m.LabelColour[2] = 0xFF0000;
+  m.LabelItalic[2] = m.LabelUnderline[2] = true;
+  m.LabelFontName[2] = "Arial";
+  m.LabelFontSize[2] = 12;
+  p.labels[2] = {4500.5, -75};
+
+  m.ImageCount = 2;
+  m.ImageTip[1] = "Goods shed";
+  m.ImagePicture[1] = "\\shed.bmp";
+  m.ImageOnTop[1] = true;
+  p.images[1] = {1500, 2250};
+  m.ImagePicture[2] = QStringLiteral("\\data\\pictures\\Café.bmp");
+  p.images[2] = {3001.5, 0.5};
+
+  m.SignalCount = 2;
+  m.SignalCoilA[1] = "20";
+  m.SignalCoilB[1] = "22";
+  m.SignalPicture[1] = "\\data\\sig\\C3R2x.bmp";
+  p.signalTips[1] = "20";
+  p.signals_[1] = {6000, 1500};
+  m.SignalPicture[2] = "\\data\\sig\\SHRxx.bmp";
+  p.signalTips[2] = "5A";
+  p.signalTags[2] = "5B";
+  p.signals_[2] = {7000.5, 1500};
+
+  m.TrackCount = 3;
+  m.TrackName[1] = "siding";
+  m.TrackGauge[1] = 10;
+  p.tracks[1] = QLineF(120, 450, 720, 450);
+  m.TrackGauge[2] = 1;
+  p.tracks[2] = QLineF(720, 450, 1395.5, 1125);
+  m.TrackGauge[3] = 2;
+  p.tracks[3] = QLineF(-75, 0, 0, -75);
+}
+
+QByteArray Golden(const QString& name) {
+  QFile file(QFINDTESTDATA(QStringLiteral("golden/") + name));
+  if (!file.open(QIODevice::ReadOnly)) qFatal("no golden file %s", qPrintable(name));
+  return file.readAll();
+}
+
+void WriteKnownBitmaps(const TestSession& t) {
+  for (const char* stored : {"\\shed.bmp", "\\data\\pictures\\Caf\xC3\xA9.bmp",
+                             "\\data\\sig\\C3R2x.bmp", "\\data\\sig\\SHRxx.bmp"}) {
+    kv::test::WriteBitmap(t, QString::fromUtf8(stored));
+  }
+}
+
+// Reads every object file of the session's layout in the load order.
+void ReadAll(TestSession& t, RecordingPanel& p) {
+  LayoutModel& m = t.session.model;
+  kv::ReadSensors(m, p);
+  kv::ReadTracks(m, p);
+  kv::ReadImages(m, t.session.folder, p);
+  kv::ReadLabels(m, p);
+  kv::ReadSignals(m, t.session.folder, p);
+}
+
+}  // namespace
+
+class ObjectFilesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void savingAKnownLayoutWritesExactlyTheGoldenBytes() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    LayoutModel& m = t.session.model;
+    RecordingPanel panel(m);
+    FillKnownLayout(m, panel);
+    const kv::WriteOutcome outcome = kv::WriteObjectFiles(m, panel);
+    QVERIFY2(outcome.Ok(), qPrintable(outcome.reason));
+    for (const char* name : {"sensor.txt", "label.txt", "image.txt", "signal.txt", "track.txt"}) {
+      QCOMPARE(kv::test::ReadLayoutFile(t, name), Golden(name));
+    }
+    // The tables follow what was written: names regenerated, coils from the panel, positions
+    // rounded half to even.
+    QCOMPARE(m.TrackName[1], QStringLiteral("track 1"));
+    QCOMPARE(m.SignalCoilB[2], QStringLiteral("5B"));
+    QCOMPARE(m.SignalCoilA[2], QStringLiteral("5A"));
+    QCOMPARE(m.TargetFile, m.TrackFile);
+  }
+
+  void everyFileWrittenThenReadGivesTheSameTables() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    WriteKnownBitmaps(t);
+    LayoutModel& saved = t.session.model;
+    RecordingPanel panel(saved);
+    FillKnownLayout(saved, panel);
+    QVERIFY(kv::WriteObjectFiles(saved, panel).Ok());
+    const LayoutModel before = saved;
+
+    TestSession again;
+    LayoutModel& m = again.session.model;
+    // The same folder, read by a fresh session.
+    m.SensorFile = before.SensorFile;
+    m.TrackFile = before.TrackFile;
+    m.ImageFile = before.ImageFile;
+    m.LabelFile = before.LabelFile;
+    m.SignalFile = before.SignalFile;
+    kv::ProgramFolder folder(t.dir.path());
+    RecordingPanel back(m);
+    kv::ReadSensors(m, back);
+    kv::ReadTracks(m, back);
+    kv::ReadImages(m, folder, back);
+    kv::ReadLabels(m, back);
+    kv::ReadSignals(m, folder, back);
+
+    QCOMPARE(m.SensorCount, before.SensorCount);
+    QCOMPARE(m.TrackCount, before.TrackCount);
+    QCOMPARE(m.ImageCount, before.ImageCount);
+    QCOMPARE(m.LabelCount, before.LabelCount);
+    QCOMPARE(m.SignalCount, before.SignalCount);
+    QCOMPARE(back.sensors.value(2), QPointF(2250, 608));
+    for (int i = 1; i <= 3; ++i) {
+      QCOMPARE(m.TrackGauge[i], before.TrackGauge[i]);
+      QCOMPARE(back.tracks.value(i), QLineF(before.ObjX[i], before.ObjY[i], before.ObjX2[i],
+                                            before.ObjY2[i]));
+    }
+    QCOMPARE(m.CurGauge, std::uint8_t(2));  // the width of the last unit read
+    for (int i = 1; i <= 2; ++i) {
+      QCOMPARE(m.ImageTip[i], before.ImageTip[i]);
+      QCOMPARE(m.ImagePicture[i], before.ImagePicture[i]);
+      QCOMPARE(m.ImageOnTop[i], before.ImageOnTop[i]);
+      QCOMPARE(m.LabelText[i], before.LabelText[i]);
+      QCOMPARE(m.LabelColour[i], before.LabelColour[i]);
+      QCOMPARE(m.LabelBold[i], before.LabelBold[i]);
+      QCOMPARE(m.LabelItalic[i], before.LabelItalic[i]);
+      QCOMPARE(m.LabelUnderline[i], before.LabelUnderline[i]);
+      QCOMPARE(m.LabelFontName[i], before.LabelFontName[i]);
+      QCOMPARE(m.LabelFontSize[i], before.LabelFontSize[i]);
+      QCOMPARE(m.SignalCoilA[i], before.SignalCoilA[i]);
+      QCOMPARE(m.SignalCoilB[i], before.SignalCoilB[i]);
+      QCOMPARE(m.SignalPicture[i], before.SignalPicture[i]);
+    }
+    QCOMPARE(back.labels.value(2), QPointF(4500, -75));
+    QCOMPARE(back.images.value(2), QPointF(3002, 0));
+    QCOMPARE(back.signals_.value(2), QPointF(7000, 1500));
+    // The red label is a points label: hidden, and "12L" marks the layout as DCC.
+    QVERIFY(!back.labelVisible.value(1));
+    QVERIFY(back.labelVisible.value(2));
+    QVERIFY(m.HasDccPoints);
+    // Read back unchanged, the files write the same bytes again.
+    for (const char* name : {"sensor.txt", "label.txt", "image.txt", "signal.txt", "track.txt"}) {
+      QCOMPARE(kv::test::ReadLayoutFile(t, name), Golden(name));
+    }
+  }
+
+  void positionsFromThePanelRoundHalfToEven_data() {
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QByteArray>("record");
+    QTest::newRow("halves down to even") << 1200.5 << 2.5 << QByteArray("1200,2\r\n");
+    QTest::newRow("halves up to even") << 1201.5 << 3.5 << QByteArray("1202,4\r\n");
+    QTest::newRow("negative halves") << -0.5 << -1.5 << QByteArray("0,-2\r\n");
+    QTest::newRow("nearest") << 74.49 << 75.51 << QByteArray("74,76\r\n");
+  }
+  void positionsFromThePanelRoundHalfToEven() {
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QByteArray, record);
+    TestSession t;
+    LayoutModel& m = t.session.model;
+    RecordingPanel panel(m);
+    m.SensorCount = 1;
+    panel.sensors[1] = {x, y};
+    QByteArray bytes;
+    QVERIFY(kv::ComposeSensorFile(m, panel, &bytes, nullptr));
+    QCOMPARE(bytes, record);
+  }
+
+  void aTextTheFileCannotHoldStopsBeforeThatFile() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    LayoutModel& m = t.session.model;
+    RecordingPanel panel(m);
+    FillKnownLayout(m, panel);
+    kv::test::WriteLayoutFile(t, "label.txt", "old labels\r\n");
+    kv::test::WriteLayoutFile(t, "track.txt", "old tracks\r\n");
+    m.LabelText[2] = QStringLiteral("the \"Flyer\"");
+    const kv::WriteOutcome outcome = kv::WriteObjectFiles(m, panel);
+    QCOMPARE(outcome.failure, kv::WriteOutcome::kCannotStore);
+    QCOMPARE(outcome.file, m.LabelFile);
+    QCOMPARE(outcome.reason,
+             QStringLiteral("label 2: the text \"the \"Flyer\"\" holds a double quote, which these "
+                            "files cannot store"));
+    QCOMPARE(kv::test::ReadLayoutFile(t, "sensor.txt"), Golden("sensor.txt"));
+    QCOMPARE(kv::test::ReadLayoutFile(t, "label.txt"), QByteArray("old labels\r\n"));
+    QCOMPARE(kv::test::ReadLayoutFile(t, "track.txt"), QByteArray("old tracks\r\n"));
+  }
+
+  void badFilesStopAndKeepWhatWasRead_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("quiet");
+    const QByteArray good = "\"track 1\",120,450,720,450,10\r\n";
+    QTest::newRow("track truncated") << "track.txt" << good + "\"track 2\",720,450,1395\r\n\"track 3\",0,0,75,75,3\r\n"
+                                     << 1 << 2 << "the record ends before its number field" << false;
+    QTest::newRow("track letter in a number") << "track.txt" << QByteArray("\"track 1\",12O,450,720,450,10\r\n")
+                                              << 0 << 1 << "\"12O\" is not a number" << false;
+    QTest::newRow("track unterminated quote") << "track.txt" << good + "\r\n\"track 2,720,450,1395,450,10\r\n"
+                                              << 1 << 3 << "a quoted text has no closing quote" << false;
+    QTest::newRow("track width 0") << "track.txt" << good + "\"track 2\",0,0,75,75,0\r\n"
+                                   << 1 << 2 << "a track unit of width 0 cannot be drawn" << false;
+    QTest::newRow("track width 300") << "track.txt" << good + "\"track 2\",0,0,75,75,300\r\n"
+                                     << 1 << 2 << "300 is outside 0 to 255" << false;
+    QTest::newRow("track binary junk") << "track.txt" << good + QByteArray("\x00\x01\xFF\xFE,\x80\x81\r\n", 9)
+                                       << 1 << 2 << "\"\u20AC\u0081\" is not a number" << false;
+    QTest::newRow("track blank lines") << "track.txt" << "\r\n" + good + "\r\n   \r\n" + good + "\r\n"
+                                       << 2 << 0 << "" << false;
+    QTest::newRow("sensor bad Y") << "sensor.txt" << QByteArray("1200,3450\r\n1500,x\r\n300,400\r\n")
+                                  << 1 << 2 << "\"x\" is not a number" << false;
+    QTest::newRow("sensor truncated") << "sensor.txt" << QByteArray("1200,3450\r\n1500\r\n")
+                                      << 1 << 2 << "the record ends before its number field" << false;
+    QTest::newRow("sensor junk reads as 0,0") << "sensor.txt" << QByteArray("1200,3450\r\nabc,def\r\n300,400\r\n")
+                                              << 1 << 2 << "\"abc\" is not a number" << true;
+    QTest::newRow("image missing bitmap")
+        << "image.txt" << QByteArray("\"a\",\"\\shed.bmp\",1,2,#TRUE#\r\n\"b\",\"\\gone.bmp\",3,4,#FALSE#\r\n")
+        << 1 << 2 << "cannot be loaded" << false;
+    QTest::newRow("image bad boolean") << "image.txt" << QByteArray("\"a\",\"\\shed.bmp\",1,2,maybe\r\n")
+                                       << 0 << 1 << "\"maybe\" is neither #TRUE# nor #FALSE#" << false;
+    QTest::newRow("signal truncated") << "signal.txt" << QByteArray("\"20\",\"22\",\"\\shed.bmp\",5,6\r\n\"24\",\"26\"\r\n")
+                                      << 1 << 2 << "the record ends before its text field" << false;
+  }
+  void badFilesStopAndKeepWhatWasRead() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, count);
+    QFETCH(int, line);
+    QFETCH(QString, reason);
+    QFETCH(bool, quiet);
+    TestSession t;
+    kv::test::UseLayout(t);
+    kv::test::WriteBitmap(t, "\\shed.bmp");
+    kv::test::WriteLayoutFile(t, file, bytes);
+    LayoutModel& m = t.session.model;
+    RecordingPanel panel(m);
+    kv::ReadOutcome outcome;
+    std::uint8_t* counted = nullptr;
+    if (file == "track.txt") {
+      outcome = kv::ReadTracks(m, panel);
+      counted = &m.TrackCount;
+    } else if (file == "sensor.txt") {
+      outcome = kv::ReadSensors(m, panel);
+      counted = &m.SensorCount;
+    } else if (file == "image.txt") {
+      outcome = kv::ReadImages(m, t.session.folder, panel);
+      counted = &m.ImageCount;
+    } else {
+      outcome = kv::ReadSignals(m, t.session.folder, panel);
+      counted = &m.SignalCount;
+    }
+    // The objects before the bad record stay placed and counted: a later save keeps them.
+    QCOMPARE(int(*counted), count);
+    QCOMPARE(panel.placed.size(), count);
+    QCOMPARE(outcome.stopped, line > 0);
+    QCOMPARE(outcome.line, line);
+    QVERIFY2(outcome.reason.contains(reason), qPrintable(outcome.reason));
+    QCOMPARE(outcome.quiet, quiet);
+    QCOMPARE(kv::test::ReadLayoutFile(t, file), bytes);  // reading never changes a file
+  }
+
+  void labelsPassBadFieldsOverAndGoOn() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    kv::test::WriteLayoutFile(t, "label.txt",
+                              "\"12R\",red,#TRUE#,#FALSE#,#FALSE#,\"Arial\",8,900,1800\r\n"
+                              "\"PLATFORM 1\",0\r\n"
+                              "\"14L,255,#TRUE#\r\n"
+                              "\"B\",0,#FALSE#,#FALSE#,#FALSE#,\"Arial\",big,75,150\r\n");
+    LayoutModel& m = t.session.model;
+    m.ObjX[2] = 4444;  // left by an earlier reading: a label's missing X must not take it
+    RecordingPanel panel(m);
+    const kv::ReadOutcome outcome = kv::ReadLabels(m, panel);
+    QVERIFY(!outcome.stopped);
+    QCOMPARE(m.LabelCount, std::uint8_t(4));
+    QCOMPARE(m.LabelIdx, std::uint8_t(4));
+    QCOMPARE(m.LabelText[1], QStringLiteral("12R"));
+    QCOMPARE(m.LabelColour[1], 0);  // the bad colour is passed over ...
+    QVERIFY(m.LabelBold[1]);        // ... and the fields after it are read
+    QCOMPARE(m.LabelFontName[1], QStringLiteral("Arial"));
+    QCOMPARE(panel.labels.value(1), QPointF(900, 1800));
+    QCOMPARE(m.LabelText[2], QStringLiteral("PLATFORM 1"));
+    QCOMPARE(m.LabelFontSize[2], std::int16_t(0));
+    QCOMPARE(panel.labels.value(2), QPointF(0, 0));
+    QCOMPARE(m.LabelText[3], QString());  // no closing quote: nothing of the record is taken
+    QCOMPARE(m.LabelFontSize[4], std::int16_t(0));
+    QCOMPARE(panel.labels.value(4), QPointF(75, 150));
+    QVERIFY(!m.HasDccPoints);  // "12R" is red but has no L; "14L" was never read
+  }
+
+  void dccPointsAreRedLabelsWithAnL_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("dcc");
+    QTest::newRow("red 12L") << QByteArray("\"12L\",255,#TRUE#,#FALSE#,#FALSE#,\"Arial\",8,0,0\r\n") << true;
+    QTest::newRow("red 12R alone") << QByteArray("\"12R\",255,#TRUE#,#FALSE#,#FALSE#,\"Arial\",8,0,0\r\n") << false;
+    QTest::newRow("black LONDON") << QByteArray("\"LONDON\",0,#TRUE#,#FALSE#,#FALSE#,\"Arial\",8,0,0\r\n") << false;
+    QTest::newRow("red lower-case l") << QByteArray("\"12l\",255,#TRUE#,#FALSE#,#FALSE#,\"Arial\",8,0,0\r\n") << false;
+  }
+  void dccPointsAreRedLabelsWithAnL() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, dcc);
+    TestSession t;
+    kv::test::UseLayout(t);
+    kv::test::WriteLayoutFile(t, "label.txt", bytes);
+    RecordingPanel panel(t.session.model);
+    kv::ReadLabels(t.session.model, panel);
+    QCOMPARE(t.session.model.HasDccPoints, dcc);
+  }
+
+  void onlyTheFirst255RecordsAreTaken() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    QByteArray bytes;
+    for (int i = 1; i <= 300; ++i) bytes += "\"track\"," + QByteArray::number(i * 75) + ",0,0,0,3\r\n";
+    kv::test::WriteLayoutFile(t, "track.txt", bytes);
+    LayoutModel& m = t.session.model;
+    RecordingPanel panel(m);
+    const kv::ReadOutcome outcome = kv::ReadTracks(m, panel);
+    QVERIFY(!outcome.stopped);
+    QCOMPARE(outcome.notTaken, 45);
+    QCOMPARE(m.TrackCount, std::uint8_t(255));
+    QCOMPARE(m.NewTrackIdx, std::uint8_t(255));
+    QCOMPARE(panel.placed.size(), 255);
+    QCOMPARE(panel.placed.last(), QStringLiteral("track 255 19125,0 0,0 w3"));
+  }
+
+  void missingFilesAreCreatedEmptyAndEmptyPathsReadNothing() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    LayoutModel& m = t.session.model;
+    RecordingPanel panel(m);
+    ReadAll(t, panel);
+    for (const char* name : {"sensor.txt", "track.txt", "image.txt", "label.txt", "signal.txt"}) {
+      QCOMPARE(kv::test::ReadLayoutFile(t, name), QByteArray());
+    }
+    QVERIFY(!kv::ReadGauge(m));
+    QVERIFY(!QFileInfo::exists(m.GaugeFile));  // the gauge file is not created
+    QCOMPARE(m.CurGauge, std::uint8_t(0));
+    QVERIFY(panel.placed.isEmpty());
+
+    m.SensorFile.clear();
+    m.SensorCount = 7;
+    QVERIFY(!kv::ReadSensors(m, panel).stopped);
+    QCOMPARE(m.SensorCount, std::uint8_t(7));  // no such file: nothing done
+  }
+
+  void gaugeTakesOnlyAGaugeTheBarCanShow_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("gauge");
+    QTest::newRow("six") << QByteArray("6\r\n") << 6;
+    QTest::newRow("one") << QByteArray("1\r\n") << 1;
+    QTest::newRow("empty") << QByteArray() << 4;
+    QTest::newRow("zero") << QByteArray("0\r\n") << 4;
+    QTest::newRow("eleven") << QByteArray("11\r\n") << 4;
+    QTest::newRow("not a byte") << QByteArray("300\r\n") << 4;
+    QTest::newRow("letters") << QByteArray("ten\r\n") << 4;
+  }
+  void gaugeTakesOnlyAGaugeTheBarCanShow() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, gauge);
+    TestSession t;
+    kv::test::UseLayout(t);
+    kv::test::WriteLayoutFile(t, "gauge.txt", bytes);
+    LayoutModel& m = t.session.model;
+    m.CurGauge = 4;  // as the track reading left it
+    QCOMPARE(kv::ReadGauge(m), gauge != 4);
+    QCOMPARE(int(m.CurGauge), gauge);
+  }
+
+  void aWindowsLayoutLoads() {
+    // Folders and files named in other cases, backslash picture paths, Windows-1252 text,
+    // CR LF, and no line end after the last record.
+    TestSession t;
+    t.Write("\\Old Yard.txt", "");
+    t.Write("\\DATA\\layout folders\\Old Yard\\Image.TXT",
+            "\"Caf\xE9\",\"\\Data\\Pictures\\SHED.bmp\",150,300,#FALSE#");
+    kv::test::WriteBitmap(t, "\\data\\pictures\\shed.bmp");
+    LayoutModel& m = t.session.model;
+    m.ProjectFile = t.Path("\\Old Yard.txt");
+    m.LayoutName = kv::TakeLayoutName(m.ProjectFile);
+    kv::SetObjectFilePaths(m);
+    QCOMPARE(m.LayoutFolder, t.dir.path() + "/data/layout folders/Old Yard");
+    QCOMPARE(m.ImageFile, m.LayoutFolder + "/Image.TXT");
+    RecordingPanel panel(m);
+    QVERIFY(!kv::ReadImages(m, t.session.folder, panel).stopped);
+    QCOMPARE(m.ImageCount, std::uint8_t(1));
+    QCOMPARE(m.ImageTip[1], QStringLiteral("Café"));
+    QCOMPARE(panel.images.value(1), QPointF(150, 300));
+  }
+};
+
+KV_TEST_MAIN(ObjectFilesTest)
+#include "test_object_files.moc"
