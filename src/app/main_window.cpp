@@ -7,6 +7,9 @@
 
 #include "app/caption.h"
 #include "base/session.h"
+#include "hardware/board_choice.h"
+#include "hardware/board_library.h"
+#include "hardware/ui/board_host.h"
 #include "layout/sundry_files.h"
 #include "layout/twips.h"
 #include "panel/image_button.h"
@@ -43,6 +46,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   BuildToolStrip();
   timUpdate_ = std::make_unique<IntervalTimer>(session_.scheduler, [this]() { timUpdate_Timer(); });
   timUpdate_->SetInterval(500);
+  board_ = std::make_unique<BoardHost>(
+      session_, this, MakeBoardLibrary(BoardChoiceFromEnvironment(), session_.scheduler));
   resize(1280, 800);
 }
 
@@ -189,7 +194,7 @@ void MainWindow::LoadLocoList() {}
 void MainWindow::LoadFunctionNames() {}
 void MainWindow::ReadPortFile() {}
 void MainWindow::OpenDccBox() {}
-void MainWindow::LoadBoardWindow() {}
+void MainWindow::LoadBoardWindow() { board_->LoadBoardWindow(); }
 
 void MainWindow::ReadCoordFile() {
   LayoutModel& m = session_.model;

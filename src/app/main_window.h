@@ -13,6 +13,7 @@ class QGridLayout;
 namespace kv {
 
 class Session;
+class BoardHost;
 class ImageButton;
 class ToolbarFrame;
 
@@ -45,6 +46,8 @@ class MainWindow : public QMainWindow, public ConnectionSteps {
   QWidget* LocoWindow() const { return locoWindow_; }
 
   IntervalTimer& timUpdate() { return *timUpdate_; }
+  // The USB board, its relay stack and its test panel (F8).
+  BoardHost& board() { return *board_; }
   Session& session() { return session_; }
 
   // ConnectionSteps
@@ -81,6 +84,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps {
   ToolbarFrame* fraLenzNo_ = nullptr;
   ImageButton* imgBtnTog_[3] = {};
   ImageButton* imgBtnExit_ = nullptr;
+  std::unique_ptr<BoardHost> board_;
 };
 
 }  // namespace kv
