@@ -43,6 +43,7 @@ std::unique_ptr<BoardLibrary> MakeBoardLibrary(BoardChoice choice, Scheduler& sc
     case BoardChoice::kRecording: {
       auto board = std::make_unique<RecordingBoard>(scheduler);
       board->SetLoopback(true);
+      board->SetKeepLimit(10'000);
       return board;
     }
     case BoardChoice::kUsb:

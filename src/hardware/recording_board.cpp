@@ -35,6 +35,7 @@ bool RecordingBoard::Connect(int cardAddress) {
 
 void RecordingBoard::Send(const BoardPacket& packet) {
   packets_ << packet;
+  if (keepLimit_ > 0 && packets_.size() > keepLimit_) packets_.removeFirst();
   if (loopback_) LoopBack(packet);
 }
 
@@ -64,6 +65,7 @@ void RecordingBoard::LoopBack(const BoardPacket& packet) {
 
 void RecordingBoard::Called(const QString& name, const QList<int>& args, const QList<int>& results) {
   calls_.append(BoardCall{scheduler_.NowMs(), name, args, results});
+  if (keepLimit_ > 0 && calls_.size() > keepLimit_) calls_.removeFirst();
   emit called(calls_.last());
 }
 

@@ -44,6 +44,9 @@ class RecordingBoard final : public BoardDevice {
   // Loopback: inputs 1..5 follow outputs 1..5, the analogue inputs follow the analogue
   // outputs, and the counters count each rise of inputs 1 and 2.
   void SetLoopback(bool on) { loopback_ = on; }
+  // Keeps only the newest `calls` calls and packets (0: all), so that a long run without
+  // hardware, polled 20 times a second, does not grow without end.
+  void SetKeepLimit(int calls) { keepLimit_ = calls; }
 
  signals:
   void called(const kv::BoardCall& call);
@@ -64,6 +67,7 @@ class RecordingBoard final : public BoardDevice {
   QSet<int> present_{0};
   BoardInputs inputs_;
   bool loopback_ = false;
+  int keepLimit_ = 0;
 };
 
 }  // namespace kv

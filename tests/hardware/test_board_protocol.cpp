@@ -210,6 +210,18 @@ class BoardProtocolTest : public QObject {
     QCOMPARE(board.ReadCounter(1), 0);
     QCOMPARE(board.ReadCounter(2), 1);
   }
+
+  void aLongRunKeepsOnlyTheNewestCalls() {
+    kv::VirtualScheduler clock;
+    RecordingBoard board(clock);
+    board.SetKeepLimit(3);
+    board.OpenDevice(0);
+    for (int v = 1; v <= 5; ++v) board.WriteAllDigital(v);
+    QCOMPARE(board.Log(), (QStringList{"0 WriteAllDigital(3)", "0 WriteAllDigital(4)",
+                                       "0 WriteAllDigital(5)"}));
+    QCOMPARE(Hex(board.Packets()), (QStringList{"05 03 00 00 00 00 00 00", "05 04 00 00 00 00 00 00",
+                                                "05 05 00 00 00 00 00 00"}));
+  }
 };
 
 KV_TEST_MAIN(BoardProtocolTest)

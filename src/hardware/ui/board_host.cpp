@@ -38,6 +38,13 @@ void BoardHost::ShowBoardWindow() {
     session_.dialogs.Beep();
     return;
   }
+  if (!placed_) {
+    // The first time over the middle of the main window; after that where the user left it.
+    window_->adjustSize();
+    const QPoint middle = mainWindow_->geometry().center();
+    window_->move(middle - QPoint(window_->width() / 2, window_->height() / 2));
+    placed_ = true;
+  }
   window_->show();
   window_->raise();
   window_->activateWindow();

@@ -41,6 +41,7 @@ class BoardHost : public QObject {
   std::unique_ptr<BoardWindow> window_;
   std::unique_ptr<RelayStack> relay_;
   QShortcut* showKey_ = nullptr;
+  bool placed_ = false;
 };
 
 }  // namespace kv

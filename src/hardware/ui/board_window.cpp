@@ -154,7 +154,6 @@ QGroupBox* BoardWindow::BuildAnalogFrame(bool outputs) {
     bar->setObjectName(QStringLiteral("VScroll%1").arg(i + 1));
     bar->setRange(0, 255);
     bar->setPageStep(16);
-    bar->setInvertedAppearance(true);  // up is more
     bar->setMinimumHeight(120);
     auto* value = new QLabel(QStringLiteral("0"));
     value->setObjectName(QStringLiteral("lblVScroll%1").arg(i + 1));
@@ -178,6 +177,8 @@ QGroupBox* BoardWindow::BuildAnalogFrame(bool outputs) {
     connect(clearAll, &QPushButton::clicked, this, &BoardWindow::ClearAllAnalog1_Click);
     grid->addWidget(setAll, 2, 0, 1, 2);
     grid->addWidget(clearAll, 3, 0, 1, 2);
+  } else {
+    grid->setRowStretch(2, 1);  // the values level with those of the outputs
   }
   return frame;
 }
