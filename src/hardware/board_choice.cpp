@@ -32,8 +32,8 @@ BoardChoice BoardChoiceFromEnvironment() {
   bool unknown = false;
   const BoardChoice choice = ParseBoardChoice(value, &unknown);
   if (unknown) {
-    qWarning("%s=%s names no board; use usb, recording or none. Using the default.",
-             kBoardVariable, qPrintable(value));
+    qWarning("%s=%s names no board; use usb, recording or none. Using the default.", kBoardVariable,
+             qPrintable(value));
   }
   return choice;
 }

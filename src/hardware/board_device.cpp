@@ -3,7 +3,9 @@
 namespace kv {
 
 namespace {
-bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+bool InRange(int value, int low, int high) {
+  return value >= low && value <= high;
+}
 constexpr int kFull = 255;
 }  // namespace
 

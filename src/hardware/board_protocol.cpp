@@ -6,8 +6,8 @@
 namespace kv {
 
 BoardPacket EncodePacket(board::Command command, const BoardOutputState& state) {
-  return BoardPacket{command,   state.digital, state.analog1,   state.analog2,
-                     0x00,      0x00,          state.debounce1, state.debounce2};
+  return BoardPacket{command, state.digital, state.analog1,   state.analog2,
+                     0x00,    0x00,          state.debounce1, state.debounce2};
 }
 
 QByteArray ReportForWrite(const BoardPacket& packet) {

@@ -6,7 +6,9 @@
 
 namespace kv {
 
-HidapiTransport::~HidapiTransport() { Close(); }
+HidapiTransport::~HidapiTransport() {
+  Close();
+}
 
 bool HidapiTransport::Open(int vendorId, int productId) {
   Close();

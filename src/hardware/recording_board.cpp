@@ -23,7 +23,8 @@ RecordingBoard::RecordingBoard(Scheduler& scheduler, QObject* parent)
 
 QStringList RecordingBoard::Log() const {
   QStringList lines;
-  for (const BoardCall& call : calls_) lines << QString::number(call.timeMs) + QLatin1Char(' ') + call.Text();
+  for (const BoardCall& call : calls_)
+    lines << QString::number(call.timeMs) + QLatin1Char(' ') + call.Text();
   return lines;
 }
 
@@ -63,7 +64,8 @@ void RecordingBoard::LoopBack(const BoardPacket& packet) {
   }
 }
 
-void RecordingBoard::Called(const QString& name, const QList<int>& args, const QList<int>& results) {
+void RecordingBoard::Called(const QString& name, const QList<int>& args,
+                            const QList<int>& results) {
   calls_.append(BoardCall{scheduler_.NowMs(), name, args, results});
   if (keepLimit_ > 0 && calls_.size() > keepLimit_) calls_.removeFirst();
   emit called(calls_.last());

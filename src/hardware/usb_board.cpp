@@ -7,7 +7,9 @@ namespace kv {
 UsbBoardIo::UsbBoardIo(BoardTransport& transport, int readSliceMs, QObject* parent)
     : QThread(parent), transport_(transport), readSliceMs_(readSliceMs) {}
 
-UsbBoardIo::~UsbBoardIo() { Stop(); }
+UsbBoardIo::~UsbBoardIo() {
+  Stop();
+}
 
 void UsbBoardIo::Queue(const QByteArray& report) {
   QMutexLocker lock(&mutex_);

@@ -123,15 +123,22 @@ class BoardProtocolTest : public QObject {
     QTest::addColumn<int>("analog2");
     QTest::addColumn<int>("counter1");
     QTest::addColumn<int>("counter2");
-    QTest::newRow("input 1 is bit 4") << QByteArray("1001000000000000") << 1 << 1 << 0 << 0 << 0 << 0;
-    QTest::newRow("input 2 is bit 5") << QByteArray("2001000000000000") << 2 << 1 << 0 << 0 << 0 << 0;
-    QTest::newRow("input 3 is bit 0") << QByteArray("0102000000000000") << 4 << 2 << 0 << 0 << 0 << 0;
-    QTest::newRow("input 4 is bit 6") << QByteArray("4003000000000000") << 8 << 3 << 0 << 0 << 0 << 0;
-    QTest::newRow("input 5 is bit 7") << QByteArray("8004000000000000") << 16 << 4 << 0 << 0 << 0 << 0;
-    QTest::newRow("bits 1 to 3 carry no input") << QByteArray("0e01000000000000") << 0 << 1 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 1 is bit 4")
+        << QByteArray("1001000000000000") << 1 << 1 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 2 is bit 5")
+        << QByteArray("2001000000000000") << 2 << 1 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 3 is bit 0")
+        << QByteArray("0102000000000000") << 4 << 2 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 4 is bit 6")
+        << QByteArray("4003000000000000") << 8 << 3 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 5 is bit 7")
+        << QByteArray("8004000000000000") << 16 << 4 << 0 << 0 << 0 << 0;
+    QTest::newRow("bits 1 to 3 carry no input")
+        << QByteArray("0e01000000000000") << 0 << 1 << 0 << 0 << 0 << 0;
     QTest::newRow("all inputs, values, counters")
         << QByteArray("ff017f8034120200") << 31 << 1 << 127 << 128 << 0x1234 << 2;
-    QTest::newRow("counters at their top") << QByteArray("000100ffffffffff") << 0 << 1 << 0 << 255 << 65535 << 65535;
+    QTest::newRow("counters at their top")
+        << QByteArray("000100ffffffffff") << 0 << 1 << 0 << 255 << 65535 << 65535;
   }
   void inputPackets() {
     QFETCH(QByteArray, packet);
@@ -172,9 +179,9 @@ class BoardProtocolTest : public QObject {
     QCOMPARE(board.OpenDevice(-1), -1);
     QVERIFY(board.Packets().isEmpty());
     QCOMPARE(board.OpenDevice(2), 2);
-    QCOMPARE(board.Log(), (QStringList{"0 OpenDevice(0) = -1", "0 WriteAllDigital(5)",
-                                       "0 OpenDevice(4) = -1", "0 OpenDevice(-1) = -1",
-                                       "0 OpenDevice(2) = 2"}));
+    QCOMPARE(board.Log(),
+             (QStringList{"0 OpenDevice(0) = -1", "0 WriteAllDigital(5)", "0 OpenDevice(4) = -1",
+                          "0 OpenDevice(-1) = -1", "0 OpenDevice(2) = 2"}));
   }
 
   void reopeningResetsTheBoard() {
@@ -217,10 +224,11 @@ class BoardProtocolTest : public QObject {
     board.SetKeepLimit(3);
     board.OpenDevice(0);
     for (int v = 1; v <= 5; ++v) board.WriteAllDigital(v);
-    QCOMPARE(board.Log(), (QStringList{"0 WriteAllDigital(3)", "0 WriteAllDigital(4)",
-                                       "0 WriteAllDigital(5)"}));
-    QCOMPARE(Hex(board.Packets()), (QStringList{"05 03 00 00 00 00 00 00", "05 04 00 00 00 00 00 00",
-                                                "05 05 00 00 00 00 00 00"}));
+    QCOMPARE(board.Log(),
+             (QStringList{"0 WriteAllDigital(3)", "0 WriteAllDigital(4)", "0 WriteAllDigital(5)"}));
+    QCOMPARE(Hex(board.Packets()),
+             (QStringList{"05 03 00 00 00 00 00 00", "05 04 00 00 00 00 00 00",
+                          "05 05 00 00 00 00 00 00"}));
   }
 };
 

@@ -169,9 +169,9 @@ class RelayStackTest : public QObject {
     r.t.session.model.RouteList.clear();
     r.Fire(14);
     r.t.scheduler.Advance(1500);
-    QCOMPARE(r.board.Log().mid(2), (QStringList{"1500 WriteAllDigital(14)",
-                                                "2500 WriteAllDigital(15)",
-                                                "3000 ClearAllDigital()"}));
+    QCOMPARE(r.board.Log().mid(2),
+             (QStringList{"1500 WriteAllDigital(14)", "2500 WriteAllDigital(15)",
+                          "3000 ClearAllDigital()"}));
   }
 
   void theDwellIsAWholeNumberOfMs_data() {
@@ -191,9 +191,10 @@ class RelayStackTest : public QObject {
     r.t.session.model.DwellTime = dwell;
     r.Fire(2);
     r.t.scheduler.Advance(10'000);
-    QCOMPARE(r.board.Log(),
-             (QStringList{"0 WriteAllDigital(2)", QStringLiteral("%1 WriteAllDigital(3)").arg(selectMs),
-                          QStringLiteral("%1 ClearAllDigital()").arg(selectMs + 500)}));
+    QCOMPARE(
+        r.board.Log(),
+        (QStringList{"0 WriteAllDigital(2)", QStringLiteral("%1 WriteAllDigital(3)").arg(selectMs),
+                     QStringLiteral("%1 ClearAllDigital()").arg(selectMs + 500)}));
   }
 
   void theEndOfTheProgramLeavesNoSolenoidPowered() {

@@ -101,11 +101,10 @@ class UsbBoardTest : public QObject {
     board.ResetCounter(1);
     board.SetCounterDebounceTime(1, 10);
     board.ClearAllDigital();
-    QTRY_COMPARE(wire->Writes(), (QStringList{kReset, "00 05 55 00 00 00 00 00 00",
-                                              "00 05 55 d2 00 00 00 00 00",
-                                              "00 03 55 d2 00 00 00 00 00",
-                                              "00 01 55 d2 00 00 00 09 00",
-                                              "00 05 00 d2 00 00 00 09 00"}));
+    QTRY_COMPARE(wire->Writes(),
+                 (QStringList{kReset, "00 05 55 00 00 00 00 00 00", "00 05 55 d2 00 00 00 00 00",
+                              "00 03 55 d2 00 00 00 00 00", "00 01 55 d2 00 00 00 09 00",
+                              "00 05 00 d2 00 00 00 09 00"}));
   }
 
   void inputsAreReadOffTheWindowThread() {
@@ -183,8 +182,8 @@ class UsbBoardTest : public QObject {
       board.ClearAllDigital();
       board.CloseDevice();
       QCOMPARE(wire->closes, 1);
-      QCOMPARE(wire->Writes(), (QStringList{kReset, "00 05 07 00 00 00 00 00 00",
-                                            "00 05 00 00 00 00 00 00 00"}));
+      QCOMPARE(wire->Writes(),
+               (QStringList{kReset, "00 05 07 00 00 00 00 00 00", "00 05 00 00 00 00 00 00 00"}));
       board.WriteAllDigital(1);
     }
     QCOMPARE(wire->Writes().size(), 3);
@@ -209,9 +208,12 @@ class UsbBoardTest : public QObject {
     QTest::addColumn<bool>("unknown");
     const QString usual = kv::HaveUsbBoardSupport() ? "kv::UsbBoard" : "kv::NoBoard";
     QTest::newRow("unset") << "" << usual << false;
-    QTest::newRow("recording") << "recording" << "kv::RecordingBoard" << false;
-    QTest::newRow("any case, spaces") << " Recording " << "kv::RecordingBoard" << false;
-    QTest::newRow("none") << "none" << "kv::NoBoard" << false;
+    QTest::newRow("recording") << "recording"
+                               << "kv::RecordingBoard" << false;
+    QTest::newRow("any case, spaces") << " Recording "
+                                      << "kv::RecordingBoard" << false;
+    QTest::newRow("none") << "none"
+                          << "kv::NoBoard" << false;
     QTest::newRow("usb") << "usb" << usual << false;
     QTest::newRow("a typing error") << "recordnig" << usual << true;
   }

@@ -60,8 +60,12 @@ class BoardWindowTest : public QObject {
 
   void pollingShowsInputsAndCounters() {
     Panel p;
-    p.board.SetInputs({.digital = 0b10110, .status = 1, .analog1 = 17, .analog2 = 240,
-                       .counter1 = 1234, .counter2 = 65535});
+    p.board.SetInputs({.digital = 0b10110,
+                       .status = 1,
+                       .analog1 = 17,
+                       .analog2 = 240,
+                       .counter1 = 1234,
+                       .counter2 = 65535});
     p.t.scheduler.Advance(49);
     QCOMPARE(p.board.Calls().size(), qsizetype(1));
     p.t.scheduler.Advance(1);
@@ -131,8 +135,10 @@ class BoardWindowTest : public QObject {
     Panel p;
     p.form2->Timer1().SetEnabled(false);
     Find<QScrollBar>(p.form2.get(), "VScroll1")->setValue(210);
-    Find<QScrollBar>(p.form2.get(), "VScroll2")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QCOMPARE(p.LogSince(1), (QStringList{"0 OutputAnalogChannel(1, 210)", "0 OutputAnalogChannel(2, 1)"}));
+    Find<QScrollBar>(p.form2.get(), "VScroll2")
+        ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(p.LogSince(1),
+             (QStringList{"0 OutputAnalogChannel(1, 210)", "0 OutputAnalogChannel(2, 1)"}));
     QCOMPARE(p.Text("lblVScroll1"), QStringLiteral("210"));
     QCOMPARE(p.Text("lblBoardPwm_1"), QStringLiteral("PWM 1: 210"));
     Click(p.form2.get(), "SetAllAnalog1");
@@ -143,6 +149,11 @@ class BoardWindowTest : public QObject {
     QCOMPARE(p.LogSince(4), QStringList{"0 ClearAllAnalog()"});
     QCOMPARE(Find<QScrollBar>(p.form2.get(), "VScroll1")->value(), 0);
     QCOMPARE(p.Text("lblVScroll1"), QStringLiteral("0"));
+    // A click on the bar's track moves it a page, as a user moves it.
+    auto* bar = Find<QScrollBar>(p.form2.get(), "VScroll1");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 20));
+    QCOMPARE(p.LogSince(5), QStringList{"0 OutputAnalogChannel(1, 16)"});
+    QCOMPARE(p.Text("lblVScroll1"), QStringLiteral("16"));
   }
 
   void countersResetAndDebounce() {
@@ -153,12 +164,12 @@ class BoardWindowTest : public QObject {
     Click(p.form2.get(), "Option1_1");
     Click(p.form2.get(), "Reset1");
     Click(p.form2.get(), "Reset2");
-    QCOMPARE(p.LogSince(1), (QStringList{"0 SetCounterDebounceTime(1, 10)",
-                                         "0 SetCounterDebounceTime(2, 1000)",
-                                         "0 SetCounterDebounceTime(1, 2)", "0 ResetCounter(1)",
-                                         "0 ResetCounter(2)"}));
+    QCOMPARE(
+        p.LogSince(1),
+        (QStringList{"0 SetCounterDebounceTime(1, 10)", "0 SetCounterDebounceTime(2, 1000)",
+                     "0 SetCounterDebounceTime(1, 2)", "0 ResetCounter(1)", "0 ResetCounter(2)"}));
     QCOMPARE(p.board.Packets().at(1)[0], std::uint8_t(0x01));
-    QCOMPARE(p.board.Packets().at(1)[6], std::uint8_t(9));  // 10 ms
+    QCOMPARE(p.board.Packets().at(1)[6], std::uint8_t(9));   // 10 ms
     QCOMPARE(p.board.Packets().at(2)[7], std::uint8_t(93));  // 1000 ms
     QVERIFY(Find<QRadioButton>(p.form2.get(), "Option1_1")->isChecked());
     QVERIFY(!Find<QRadioButton>(p.form2.get(), "Option1_2")->isChecked());

@@ -202,7 +202,8 @@ QGroupBox* BoardWindow::BuildCounterFrame(int counter) {
   for (int i = 0; i < 4; ++i) {
     auto* option = new QRadioButton(texts::DebounceOption(kDebounceMs[i]));
     option->setObjectName(QStringLiteral("Option%1_%2").arg(counter).arg(i));
-    connect(option, &QRadioButton::clicked, this, [this, counter, i]() { Option_Click(counter, i); });
+    connect(option, &QRadioButton::clicked, this,
+            [this, counter, i]() { Option_Click(counter, i); });
     options->addWidget(option);
   }
   column->addWidget(debounce);
@@ -290,7 +291,9 @@ void BoardWindow::ClearAllDig_Click() {
   board_.ClearAllDigital();
 }
 
-void BoardWindow::Check4_Click() { timer2_->SetEnabled(check4_->isChecked()); }
+void BoardWindow::Check4_Click() {
+  timer2_->SetEnabled(check4_->isChecked());
+}
 
 void BoardWindow::Timer2_Timer() {
   board_.ClearDigitalChannel(position_ + 1);
@@ -328,6 +331,8 @@ void BoardWindow::Option_Click(int counter, int index) {
   board_.SetCounterDebounceTime(counter, kDebounceMs[index]);
 }
 
-void BoardWindow::Reset_Click(int counter) { board_.ResetCounter(counter); }
+void BoardWindow::Reset_Click(int counter) {
+  board_.ResetCounter(counter);
+}
 
 }  // namespace kv
