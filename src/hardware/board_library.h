@@ -19,6 +19,8 @@ class BoardLibrary : public QObject {
 
   // Card address 0..3. The address when the board answers, -1 when no such board is found.
   virtual int OpenDevice(int cardAddress) = 0;
+  // After OpenDevice answered -1 although a board is there: why it could not be opened.
+  virtual QString OpenProblem() const { return {}; }
   virtual void CloseDevice() = 0;
 
   // Analogue inputs, channel 1 or 2, 0..255.

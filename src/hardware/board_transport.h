@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
 
 namespace kv {
@@ -11,6 +12,8 @@ class BoardTransport {
  public:
   virtual ~BoardTransport() = default;
   virtual bool Open(int vendorId, int productId) = 0;
+  // Why the last Open failed when the board is there all the same ("" when it is not there).
+  virtual QString OpenProblem() const { return {}; }
   virtual void Close() = 0;
   // Writes one report (report number first); false when the device refused it or is gone.
   virtual bool Write(const QByteArray& report) = 0;

@@ -4,6 +4,8 @@
 
 #include <hidapi.h>
 
+#include "hardware/board_texts.h"
+
 namespace kv {
 
 HidapiTransport::~HidapiTransport() {
@@ -12,10 +14,18 @@ HidapiTransport::~HidapiTransport() {
 
 bool HidapiTransport::Open(int vendorId, int productId) {
   Close();
+  problem_.clear();
   if (hid_init() != 0) return false;
-  device_ = hid_open(static_cast<unsigned short>(vendorId), static_cast<unsigned short>(productId),
-                     nullptr);
-  return device_ != nullptr;
+  const auto vendor = static_cast<unsigned short>(vendorId);
+  const auto product = static_cast<unsigned short>(productId);
+  device_ = hid_open(vendor, product, nullptr);
+  if (device_) return true;
+  // Listed but not opened: most often the user may not use the device file.
+  if (hid_device_info* found = hid_enumerate(vendor, product)) {
+    problem_ = texts::BoardNotOpened(QString::fromLocal8Bit(found->path));
+    hid_free_enumeration(found);
+  }
+  return false;
 }
 
 void HidapiTransport::Close() {

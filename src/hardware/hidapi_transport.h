@@ -17,12 +17,14 @@ class HidapiTransport final : public BoardTransport {
   HidapiTransport& operator=(const HidapiTransport&) = delete;
 
   bool Open(int vendorId, int productId) override;
+  QString OpenProblem() const override { return problem_; }
   void Close() override;
   bool Write(const QByteArray& report) override;
   int Read(std::uint8_t* buffer, int size, int timeoutMs) override;
 
  private:
   hid_device_* device_ = nullptr;
+  QString problem_;
 };
 
 }  // namespace kv

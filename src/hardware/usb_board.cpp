@@ -68,9 +68,15 @@ UsbBoard::~UsbBoard() {
   if (IsOpen()) Disconnect();
 }
 
+int UsbBoard::OpenDevice(int cardAddress) {
+  problem_.clear();
+  return BoardDevice::OpenDevice(cardAddress);
+}
+
 bool UsbBoard::Connect(int cardAddress) {
   transport_ = makeTransport_ ? makeTransport_() : nullptr;
   if (!transport_ || !transport_->Open(board::kVendorId, board::kProductIdBase + cardAddress)) {
+    if (transport_) problem_ = transport_->OpenProblem();
     transport_.reset();
     return false;
   }

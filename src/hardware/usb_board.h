@@ -58,6 +58,8 @@ class UsbBoard final : public BoardDevice {
 
   explicit UsbBoard(TransportFactory makeTransport, QObject* parent = nullptr);
   ~UsbBoard() override;
+  int OpenDevice(int cardAddress) override;
+  QString OpenProblem() const override { return problem_; }
 
  protected:
   bool Connect(int cardAddress) override;
@@ -70,6 +72,7 @@ class UsbBoard final : public BoardDevice {
   std::unique_ptr<BoardTransport> transport_;
   std::unique_ptr<UsbBoardIo> io_;
   BoardInputs inputs_;
+  QString problem_;
   // Signals of a link closed since are still queued when it goes: they carry its number.
   int generation_ = 0;
 };

@@ -18,6 +18,7 @@ namespace {
 struct Wire {
   QMutex mutex;
   bool present = true;
+  QString problem;  // why a board that is there does not open
   bool failWrites = false;
   bool failReads = false;
   int vendor = -1;
@@ -41,6 +42,10 @@ class FakeTransport final : public kv::BoardTransport {
     wire_->vendor = vendorId;
     wire_->product = productId;
     return wire_->present;
+  }
+  QString OpenProblem() const override {
+    QMutexLocker lock(&wire_->mutex);
+    return wire_->problem;
   }
   void Close() override {
     QMutexLocker lock(&wire_->mutex);
@@ -142,6 +147,21 @@ class UsbBoardTest : public QObject {
     QVERIFY(wire->Writes().isEmpty());
     QCOMPARE(board.OpenDevice(7), -1);  // no such address: not even looked for
     QCOMPARE(wire->product, 0x5503);
+    QCOMPARE(board.OpenProblem(), QString());
+  }
+
+  void aBoardThatIsThereButLockedSaysWhy() {
+    auto wire = std::make_shared<Wire>();
+    wire->present = false;
+    wire->problem = "no access";
+    UsbBoard board(On(wire));
+    QCOMPARE(board.OpenDevice(0), -1);
+    QCOMPARE(board.OpenProblem(), QStringLiteral("no access"));
+    QCOMPARE(board.OpenDevice(9), -1);
+    QCOMPARE(board.OpenProblem(), QString());  // a later try has its own answer
+    wire->present = true;
+    QCOMPARE(board.OpenDevice(0), 0);
+    QCOMPARE(board.OpenProblem(), QString());
   }
 
   void aFailingBoardBecomesNoBoard_data() {

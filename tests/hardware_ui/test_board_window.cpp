@@ -4,9 +4,24 @@
 
 #include "board_panel.h"
 
+using kv::BoardWindow;
 using kv::test::Click;
 using kv::test::Find;
 using kv::test::Panel;
+
+namespace {
+// A board that is plugged in but that this user may not open.
+class LockedBoard final : public kv::BoardDevice {
+ public:
+  QString OpenProblem() const override { return QStringLiteral("plugged in, no access"); }
+
+ protected:
+  bool Connect(int) override { return false; }
+  void Disconnect() override {}
+  void Send(const kv::BoardPacket&) override {}
+  kv::BoardInputs LatestInputs() const override { return {}; }
+};
+}  // namespace
 
 class BoardWindowTest : public QObject {
   Q_OBJECT
@@ -42,6 +57,14 @@ class BoardWindowTest : public QObject {
     QCOMPARE(p.form2->CardAddress(), address);
     QCOMPARE(p.board.Log().last(), QStringLiteral("0 OpenDevice(%1) = %1").arg(address));
     QCOMPARE(p.Text("Label1"), QStringLiteral("Card %1 connected").arg(address));
+  }
+
+  void aCardThatCannotBeOpenedSaysWhyInTheTip() {
+    kv::test::TestSession t;
+    LockedBoard board;
+    BoardWindow form2(t.session, board);
+    QCOMPARE(Find<QLabel>(&form2, "Label1")->text(), QStringLiteral("Card 0 not found"));
+    QCOMPARE(Find<QLabel>(&form2, "Label1")->toolTip(), QStringLiteral("plugged in, no access"));
   }
 
   void aMissingCardIsNotPolled() {

@@ -251,6 +251,7 @@ void BoardWindow::ConnectCard() {
   } else {
     label1_->setText(texts::CardConnected(h));
   }
+  label1_->setToolTip(h == -1 ? board_.OpenProblem() : QString());
   // Polling a board that is not there would show its inputs as all off.
   timer1_->SetEnabled(h >= 0);
 }
