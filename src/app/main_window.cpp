@@ -10,6 +10,9 @@
 #include "base/new_layout.h"
 #include "base/session.h"
 #include "hardware/dcc_link.h"
+#include "hardware/board_choice.h"
+#include "hardware/board_library.h"
+#include "hardware/ui/board_host.h"
 #include "layout/sundry_files.h"
 #include "layout/twips.h"
 #include "panel/image_button.h"
@@ -57,6 +60,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   connect(dccLink_.get(), &DccLink::linkLost, this, &MainWindow::timUpdate_Timer);
   layoutCommands_ = new LayoutCommands(session_, picScreen(), *this);
   layoutCommands_->Connect();
+  board_ = std::make_unique<BoardHost>(
+      session_, this, MakeBoardLibrary(BoardChoiceFromEnvironment(), session_.scheduler));
   resize(1280, 800);
 }
 
@@ -216,7 +221,7 @@ void MainWindow::LoadLocoList() {}
 void MainWindow::LoadFunctionNames() {}
 void MainWindow::ReadPortFile() { dccLink_->ReadPortFile(); }
 void MainWindow::OpenDccBox() { dccLink_->OpenDccBox(); }
-void MainWindow::LoadBoardWindow() {}
+void MainWindow::LoadBoardWindow() { board_->LoadBoardWindow(); }
 
 void MainWindow::ReadCoordFile() {
   LayoutModel& m = session_.model;

@@ -15,6 +15,7 @@ namespace kv {
 
 class Session;
 class DccLink;
+class BoardHost;
 class ImageButton;
 class LayoutCommands;
 class Panel;
@@ -60,6 +61,8 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   Panel& picScreen();
   PanelArea& panelArea() { return *panelArea_; }
   PanelToolbars& panelToolbars() { return *panelToolbars_; }
+  // The USB board, its relay stack and its test panel (F8).
+  BoardHost& board() { return *board_; }
   Session& session() { return session_; }
 
   // ConnectionSteps
@@ -111,6 +114,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   ToolbarFrame* fraLenzNo_ = nullptr;
   ImageButton* imgBtnTog_[3] = {};
   ImageButton* imgBtnExit_ = nullptr;
+  std::unique_ptr<BoardHost> board_;
 };
 
 }  // namespace kv

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace kv::texts {
+
+// Texts of the USB board and its relay stack.
+
+// The test panel's card status.
+inline QString CardUnknown() { return QStringLiteral("- - -"); }
+inline QString CardConnected(int card) { return QStringLiteral("Card %1 connected").arg(card); }
+inline QString CardNotFound(int card) { return QStringLiteral("Card %1 not found").arg(card); }
+
+// The board is plugged in but could not be opened (shown as the status label's tool tip).
+inline QString BoardNotOpened(const QString& device) {
+  return QStringLiteral("The board is plugged in (%1) but could not be opened: this user may "
+                        "need read and write access to it.")
+      .arg(device);
+}
+
+// A solenoid number whose firing number (one more) no longer fits the eight outputs.
+inline QString SolenoidRefusedTitle() { return QStringLiteral("relay stack"); }
+inline QString SolenoidRefused(int solenoid) {
+  return QStringLiteral("Solenoid %1 cannot be fired on the relay stack: its numbers run from 0 "
+                        "to 254.")
+      .arg(solenoid);
+}
+
+}  // namespace kv::texts

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace kv::texts {
+
+// Captions of the board test panel.
+inline QString BoardWindowTitle() { return QStringLiteral("K8055 Demo"); }
+inline QString CardAddressFrame() { return QStringLiteral("Card Address"); }
+inline QString JumperSk5() { return QStringLiteral("SK5"); }
+inline QString JumperSk6() { return QStringLiteral("SK6"); }
+inline QString ConnectButton() { return QStringLiteral("Connect"); }
+inline QString InputsFrame() { return QStringLiteral("Inputs"); }
+inline QString OutputsFrame() { return QStringLiteral("Outputs"); }
+inline QString SetAllDigitalButton() { return QStringLiteral("Set All Digital"); }
+inline QString ClearAllDigitalButton() { return QStringLiteral("Clear All Digital"); }
+inline QString OutputTestBox() { return QStringLiteral("Output Test"); }
+inline QString AnalogOutputsFrame() { return QStringLiteral("Analog Outputs"); }
+inline QString AnalogInputsFrame() { return QStringLiteral("Analog Inputs"); }
+inline QString SetAllAnalogButton() { return QStringLiteral("Set All Analog"); }
+inline QString ClearAllAnalogButton() { return QStringLiteral("Clear All Analog"); }
+inline QString CounterFrame(int counter) { return QStringLiteral("Counter %1").arg(counter); }
+inline QString ResetButton() { return QStringLiteral("Reset"); }
+inline QString DebounceTimeFrame() { return QStringLiteral("Debounce Time"); }
+inline QString DebounceOption(int ms) { return QStringLiteral("%1ms").arg(ms); }
+// What the board's outputs hold, as its output lamps would show it.
+inline QString BoardLampsFrame() { return QStringLiteral("On the board"); }
+inline QString PwmValue(int channel, int value) {
+  return QStringLiteral("PWM %1: %2").arg(channel).arg(value);
+}
+// F8 shows the panel from the main window.
+inline QString BoardWindowKey() { return QStringLiteral("F8"); }
+
+}  // namespace kv::texts

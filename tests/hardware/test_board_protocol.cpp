@@ -1,0 +1,236 @@
+#include <QSignalSpy>
+#include <QTest>
+
+#include "hardware/board_protocol.h"
+#include "hardware/no_board.h"
+#include "hardware/recording_board.h"
+#include "support/test_session.h"
+
+using kv::BoardInputs;
+using kv::BoardPacket;
+using kv::RecordingBoard;
+
+namespace {
+QByteArray Bytes(const BoardPacket& p) {
+  return QByteArray(reinterpret_cast<const char*>(p.data()), int(p.size())).toHex(' ');
+}
+BoardPacket Packet(const QByteArray& hex) {
+  const QByteArray raw = QByteArray::fromHex(hex);
+  BoardPacket p{};
+  for (int i = 0; i < 8; ++i) p[i] = static_cast<std::uint8_t>(raw.at(i));
+  return p;
+}
+QStringList Hex(const QList<BoardPacket>& packets) {
+  QStringList out;
+  for (const BoardPacket& p : packets) out << QString::fromLatin1(Bytes(p));
+  return out;
+}
+}  // namespace
+
+Q_DECLARE_METATYPE(kv::BoardOutputState)
+
+class BoardProtocolTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyCallSendsTheWholeStateWithItsCommand() {
+    kv::VirtualScheduler clock;
+    RecordingBoard board(clock);
+    QCOMPARE(board.OpenDevice(0), 0);
+    board.WriteAllDigital(0x55);
+    board.OutputAnalogChannel(1, 210);
+    board.ResetCounter(1);
+    board.SetCounterDebounceTime(1, 10);
+    board.SetCounterDebounceTime(2, 1000);
+    board.ClearDigitalChannel(1);  // the debounce bytes travel with the outputs from now on
+    board.OutputAnalogChannel(2, 255);
+    board.ResetCounter(2);
+    board.SetDigitalChannel(8);
+    board.OutputAllAnalog(1, 2);
+    board.SetAllDigital();
+    board.ClearAllAnalog();
+    QCOMPARE(Hex(board.Packets()), (QStringList{
+                                       "00 00 00 00 00 00 00 00",  // reset on opening
+                                       "05 55 00 00 00 00 00 00",
+                                       "05 55 d2 00 00 00 00 00",
+                                       "03 55 d2 00 00 00 00 00",
+                                       "01 55 d2 00 00 00 09 00",
+                                       "02 55 d2 00 00 00 09 5d",
+                                       "05 54 d2 00 00 00 09 5d",
+                                       "05 54 d2 ff 00 00 09 5d",
+                                       "04 54 d2 ff 00 00 09 5d",
+                                       "05 d4 d2 ff 00 00 09 5d",
+                                       "05 d4 01 02 00 00 09 5d",
+                                       "05 ff 01 02 00 00 09 5d",
+                                       "05 ff 00 00 00 00 09 5d",
+                                   }));
+    QCOMPARE(kv::ReportForWrite(board.Packets().at(1)).toHex(' '),
+             QByteArray("00 05 55 00 00 00 00 00 00"));
+  }
+
+  void argumentsOutOfRangeChangeNothing() {
+    kv::VirtualScheduler clock;
+    RecordingBoard board(clock);
+    board.OpenDevice(0);
+    board.WriteAllDigital(6);
+    board.OutputAnalogChannel(2, 100);
+    QSignalSpy changed(&board, &kv::BoardLibrary::outputsChanged);
+    const int before = int(board.Packets().size());
+    board.WriteAllDigital(256);  // cut to a byte it would be 0: another solenoid
+    board.WriteAllDigital(-1);
+    board.OutputAnalogChannel(3, 10);
+    board.OutputAnalogChannel(0, 10);
+    board.OutputAnalogChannel(1, 256);
+    board.OutputAllAnalog(300, 4);
+    board.SetDigitalChannel(0);
+    board.SetDigitalChannel(9);
+    board.ClearDigitalChannel(9);
+    board.SetAnalogChannel(3);
+    board.ResetCounter(3);
+    board.SetCounterDebounceTime(0, 10);
+    QCOMPARE(int(board.Packets().size()), before);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(board.Outputs().digital, std::uint8_t(6));
+    QCOMPARE(board.Outputs().analog2, std::uint8_t(100));
+    QCOMPARE(board.ReadCounter(3), 0);
+    QCOMPARE(board.ReadDigitalChannel(6), false);
+    QCOMPARE(board.Calls().size(), qsizetype(17));  // each was still made, and recorded
+  }
+
+  void debounceTimeToByte_data() {
+    QTest::addColumn<int>("ms");
+    QTest::addColumn<int>("byte");
+    QTest::newRow("0 ms: the shortest") << 0 << 3;
+    QTest::newRow("1 ms") << 1 << 3;
+    QTest::newRow("2 ms") << 2 << 4;
+    QTest::newRow("10 ms") << 10 << 9;
+    QTest::newRow("1000 ms") << 1000 << 93;
+    QTest::newRow("7450 ms") << 7450 << 255;
+    QTest::newRow("longer: the longest") << 60000 << 255;
+    QTest::newRow("negative: the shortest") << -5 << 3;
+  }
+  void debounceTimeToByte() {
+    QFETCH(int, ms);
+    QFETCH(int, byte);
+    QCOMPARE(int(kv::DebounceByte(ms)), byte);
+  }
+
+  void inputPackets_data() {
+    QTest::addColumn<QByteArray>("packet");
+    QTest::addColumn<int>("digital");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("analog1");
+    QTest::addColumn<int>("analog2");
+    QTest::addColumn<int>("counter1");
+    QTest::addColumn<int>("counter2");
+    QTest::newRow("input 1 is bit 4")
+        << QByteArray("1001000000000000") << 1 << 1 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 2 is bit 5")
+        << QByteArray("2001000000000000") << 2 << 1 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 3 is bit 0")
+        << QByteArray("0102000000000000") << 4 << 2 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 4 is bit 6")
+        << QByteArray("4003000000000000") << 8 << 3 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 5 is bit 7")
+        << QByteArray("8004000000000000") << 16 << 4 << 0 << 0 << 0 << 0;
+    QTest::newRow("bits 1 to 3 carry no input")
+        << QByteArray("0e01000000000000") << 0 << 1 << 0 << 0 << 0 << 0;
+    QTest::newRow("all inputs, values, counters")
+        << QByteArray("ff017f8034120200") << 31 << 1 << 127 << 128 << 0x1234 << 2;
+    QTest::newRow("counters at their top")
+        << QByteArray("000100ffffffffff") << 0 << 1 << 0 << 255 << 65535 << 65535;
+  }
+  void inputPackets() {
+    QFETCH(QByteArray, packet);
+    const BoardInputs in = kv::DecodeInputs(Packet(packet));
+    QTEST(in.digital, "digital");
+    QTEST(in.status, "status");
+    QTEST(in.analog1, "analog1");
+    QTEST(in.analog2, "analog2");
+    QTEST(in.counter1, "counter1");
+    QTEST(in.counter2, "counter2");
+  }
+
+  void withNoBoardEveryCallDoesNothing() {
+    kv::NoBoard none;
+    QSignalSpy changed(&none, &kv::BoardLibrary::outputsChanged);
+    QCOMPARE(none.OpenDevice(0), -1);
+    none.WriteAllDigital(7);
+    none.SetAllAnalog();
+    none.SetCounterDebounceTime(1, 10);
+    int a = 11, b = 12;
+    none.ReadAllAnalog(a, b);
+    QCOMPARE(QList<int>({a, b}), QList<int>({11, 12}));  // nothing filled in
+    QCOMPARE(none.ReadAllDigital(), 0);
+    QCOMPARE(none.ReadCounter(1), 0);
+    QCOMPARE(none.ReadAnalogChannel(1), 0);
+    none.CloseDevice();
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(none.Outputs() == kv::BoardOutputState{});
+  }
+
+  void aBoardAnswersOnlyAtItsAddress() {
+    kv::VirtualScheduler clock;
+    RecordingBoard board(clock);
+    board.SetPresentAddresses({2});
+    QCOMPARE(board.OpenDevice(0), -1);
+    board.WriteAllDigital(5);
+    QCOMPARE(board.OpenDevice(4), -1);
+    QCOMPARE(board.OpenDevice(-1), -1);
+    QVERIFY(board.Packets().isEmpty());
+    QCOMPARE(board.OpenDevice(2), 2);
+    QCOMPARE(board.Log(),
+             (QStringList{"0 OpenDevice(0) = -1", "0 WriteAllDigital(5)", "0 OpenDevice(4) = -1",
+                          "0 OpenDevice(-1) = -1", "0 OpenDevice(2) = 2"}));
+  }
+
+  void reopeningResetsTheBoard() {
+    kv::VirtualScheduler clock;
+    RecordingBoard board(clock);
+    board.OpenDevice(0);
+    board.WriteAllDigital(9);
+    QSignalSpy changed(&board, &kv::BoardLibrary::outputsChanged);
+    QCOMPARE(board.OpenDevice(0), 0);
+    QCOMPARE(Hex({board.Packets().last()}), QStringList{"00 00 00 00 00 00 00 00"});
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(board.Outputs().digital, std::uint8_t(0));
+  }
+
+  void loopbackWiresOutputsToInputs() {
+    kv::VirtualScheduler clock;
+    RecordingBoard board(clock);
+    board.SetLoopback(true);
+    board.OpenDevice(0);
+    board.WriteAllDigital(0xF3);  // outputs 1, 2, 5 to 8: inputs 1, 2 and 5
+    board.OutputAllAnalog(40, 200);
+    QCOMPARE(board.ReadAllDigital(), 0x13);
+    QCOMPARE(board.ReadDigitalChannel(5), true);
+    QCOMPARE(board.ReadDigitalChannel(3), false);
+    int a = 0, b = 0;
+    board.ReadAllAnalog(a, b);
+    QCOMPARE(QList<int>({a, b}), QList<int>({40, 200}));
+    board.ClearDigitalChannel(1);
+    board.SetDigitalChannel(1);  // a second rise on input 1
+    QCOMPARE(board.ReadCounter(1), 2);
+    QCOMPARE(board.ReadCounter(2), 1);
+    board.ResetCounter(1);
+    QCOMPARE(board.ReadCounter(1), 0);
+    QCOMPARE(board.ReadCounter(2), 1);
+  }
+
+  void aLongRunKeepsOnlyTheNewestCalls() {
+    kv::VirtualScheduler clock;
+    RecordingBoard board(clock);
+    board.SetKeepLimit(3);
+    board.OpenDevice(0);
+    for (int v = 1; v <= 5; ++v) board.WriteAllDigital(v);
+    QCOMPARE(board.Log(),
+             (QStringList{"0 WriteAllDigital(3)", "0 WriteAllDigital(4)", "0 WriteAllDigital(5)"}));
+    QCOMPARE(Hex(board.Packets()),
+             (QStringList{"05 03 00 00 00 00 00 00", "05 04 00 00 00 00 00 00",
+                          "05 05 00 00 00 00 00 00"}));
+  }
+};
+
+KV_TEST_MAIN(BoardProtocolTest)
+#include "test_board_protocol.moc"
