@@ -31,7 +31,7 @@ class BoardWiringTest : public QObject {
     t.session.model.ControlSystem = system;
     t.session.model.ProgMode = kv::kOperate;
     kv::MainWindow main(t.session);
-    main.Load();
+    main.ConnectControlSystem();
     auto* board = qobject_cast<kv::RecordingBoard*>(&main.board().library());
     QVERIFY(board);
     QWidget* form2 = main.findChild<QWidget*>("Form2");
@@ -46,7 +46,7 @@ class BoardWiringTest : public QObject {
     TestSession t;
     t.session.model.ControlSystem = "DC";
     kv::MainWindow main(t.session);
-    main.Load();
+    main.ConnectControlSystem();
     main.board().boardWindow()->Timer1().SetEnabled(false);
     t.session.model.SolenoidNo = 12;
     main.board().relayStack().FireRelayStack();
