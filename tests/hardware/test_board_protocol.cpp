@@ -11,9 +11,6 @@ using kv::BoardPacket;
 using kv::RecordingBoard;
 
 namespace {
-QByteArray Bytes(const BoardPacket& p) {
-  return QByteArray(reinterpret_cast<const char*>(p.data()), int(p.size())).toHex(' ');
-}
 BoardPacket Packet(const QByteArray& hex) {
   const QByteArray raw = QByteArray::fromHex(hex);
   BoardPacket p{};
@@ -22,12 +19,12 @@ BoardPacket Packet(const QByteArray& hex) {
 }
 QStringList Hex(const QList<BoardPacket>& packets) {
   QStringList out;
-  for (const BoardPacket& p : packets) out << QString::fromLatin1(Bytes(p));
+  for (const BoardPacket& p : packets) {
+    out << QByteArray(reinterpret_cast<const char*>(p.data()), int(p.size())).toHex(' ');
+  }
   return out;
 }
 }  // namespace
-
-Q_DECLARE_METATYPE(kv::BoardOutputState)
 
 class BoardProtocolTest : public QObject {
   Q_OBJECT
@@ -64,8 +61,6 @@ class BoardProtocolTest : public QObject {
                                        "05 ff 01 02 00 00 09 5d",
                                        "05 ff 00 00 00 00 09 5d",
                                    }));
-    QCOMPARE(kv::ReportForWrite(board.Packets().at(1)).toHex(' '),
-             QByteArray("00 05 55 00 00 00 00 00 00"));
   }
 
   void argumentsOutOfRangeChangeNothing() {
@@ -116,33 +111,25 @@ class BoardProtocolTest : public QObject {
   }
 
   void inputPackets_data() {
-    QTest::addColumn<QByteArray>("packet");
+    QTest::addColumn<QString>("packet");
     QTest::addColumn<int>("digital");
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("analog1");
     QTest::addColumn<int>("analog2");
     QTest::addColumn<int>("counter1");
     QTest::addColumn<int>("counter2");
-    QTest::newRow("input 1 is bit 4")
-        << QByteArray("1001000000000000") << 1 << 1 << 0 << 0 << 0 << 0;
-    QTest::newRow("input 2 is bit 5")
-        << QByteArray("2001000000000000") << 2 << 1 << 0 << 0 << 0 << 0;
-    QTest::newRow("input 3 is bit 0")
-        << QByteArray("0102000000000000") << 4 << 2 << 0 << 0 << 0 << 0;
-    QTest::newRow("input 4 is bit 6")
-        << QByteArray("4003000000000000") << 8 << 3 << 0 << 0 << 0 << 0;
-    QTest::newRow("input 5 is bit 7")
-        << QByteArray("8004000000000000") << 16 << 4 << 0 << 0 << 0 << 0;
-    QTest::newRow("bits 1 to 3 carry no input")
-        << QByteArray("0e01000000000000") << 0 << 1 << 0 << 0 << 0 << 0;
-    QTest::newRow("all inputs, values, counters")
-        << QByteArray("ff017f8034120200") << 31 << 1 << 127 << 128 << 0x1234 << 2;
-    QTest::newRow("counters at their top")
-        << QByteArray("000100ffffffffff") << 0 << 1 << 0 << 255 << 65535 << 65535;
+    QTest::newRow("input 1 is bit 4") << "1001000000000000" << 1 << 1 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 2 is bit 5") << "2001000000000000" << 2 << 1 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 3 is bit 0") << "0102000000000000" << 4 << 2 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 4 is bit 6") << "4003000000000000" << 8 << 3 << 0 << 0 << 0 << 0;
+    QTest::newRow("input 5 is bit 7") << "8004000000000000" << 16 << 4 << 0 << 0 << 0 << 0;
+    QTest::newRow("bits 1 to 3: none") << "0e01000000000000" << 0 << 1 << 0 << 0 << 0 << 0;
+    QTest::newRow("all") << "ff017f8034120200" << 31 << 1 << 127 << 128 << 0x1234 << 2;
+    QTest::newRow("counters at top") << "000100ffffffffff" << 0 << 1 << 0 << 255 << 65535 << 65535;
   }
   void inputPackets() {
-    QFETCH(QByteArray, packet);
-    const BoardInputs in = kv::DecodeInputs(Packet(packet));
+    QFETCH(QString, packet);
+    const BoardInputs in = kv::DecodeInputs(Packet(packet.toLatin1()));
     QTEST(in.digital, "digital");
     QTEST(in.status, "status");
     QTEST(in.analog1, "analog1");
