@@ -262,18 +262,22 @@ class LayoutDialogsTest : public QObject {
     QCOMPARE(t.session.model.SensorCount, std::uint8_t(1));
   }
 
+  // Only the first 255 records are taken, and the user is told.
   void tooManyRecordsAreTold() {
     TestSession t;
     kv::test::UseLayout(t);
     QByteArray bytes;
-    for (int i = 0; i < 300; ++i) bytes += "75,75\r\n";
-    kv::test::WriteLayoutFile(t, "sensor.txt", bytes);
+    for (int i = 1; i <= 300; ++i) bytes += "\"track\"," + QByteArray::number(i * 75) + ",0,0,0,3\r\n";
+    kv::test::WriteLayoutFile(t, "track.txt", bytes);
     RecordingPanel panel(t.session.model);
-    kv::ReadSensorFile(t.session, panel);
-    QCOMPARE(t.session.model.SensorCount, std::uint8_t(255));
+    kv::ReadTrackFile(t.session, panel);
+    QCOMPARE(t.session.model.TrackCount, std::uint8_t(255));
+    QCOMPARE(t.session.model.NewTrackIdx, std::uint8_t(255));
+    QCOMPARE(panel.placed.size(), 255);
+    QCOMPARE(panel.placed.last(), QStringLiteral("track 255 19125,0 0,0 w3"));
     QCOMPARE(t.dialogs.Last().title, QStringLiteral("too many objects"));
     QCOMPARE(t.dialogs.Last().text,
-             kv::test::LayoutPath(t, "sensor.txt") +
+             kv::test::LayoutPath(t, "track.txt") +
                  " holds 45 more records than a layout can have (255 of each kind); only the "
                  "first 255 were loaded. The file keeps the others until the layout is saved: a "
                  "save writes only the 255 on the panel.");

@@ -126,21 +126,15 @@ class BoardTest : public QObject {
     board.OutputAllAnalog(1, 2);
     board.SetAllDigital();
     board.ClearAllAnalog();
-    QCOMPARE(Hex(board.Packets()), (QStringList{
-                                       "00 00 00 00 00 00 00 00",  // reset on opening
-                                       "05 55 00 00 00 00 00 00",
-                                       "05 55 d2 00 00 00 00 00",
-                                       "03 55 d2 00 00 00 00 00",
-                                       "01 55 d2 00 00 00 09 00",
-                                       "02 55 d2 00 00 00 09 5d",
-                                       "05 54 d2 00 00 00 09 5d",
-                                       "05 54 d2 ff 00 00 09 5d",
-                                       "04 54 d2 ff 00 00 09 5d",
-                                       "05 d4 d2 ff 00 00 09 5d",
-                                       "05 d4 01 02 00 00 09 5d",
-                                       "05 ff 01 02 00 00 09 5d",
-                                       "05 ff 00 00 00 00 09 5d",
-                                   }));
+    // Opening resets the board; then each packet carries the command and the whole state.
+    QCOMPARE(Hex(board.Packets()),
+             (QStringList{"00 00 00 00 00 00 00 00", "05 55 00 00 00 00 00 00",
+                          "05 55 d2 00 00 00 00 00", "03 55 d2 00 00 00 00 00",
+                          "01 55 d2 00 00 00 09 00", "02 55 d2 00 00 00 09 5d",
+                          "05 54 d2 00 00 00 09 5d", "05 54 d2 ff 00 00 09 5d",
+                          "04 54 d2 ff 00 00 09 5d", "05 d4 d2 ff 00 00 09 5d",
+                          "05 d4 01 02 00 00 09 5d", "05 ff 01 02 00 00 09 5d",
+                          "05 ff 00 00 00 00 09 5d"}));
   }
 
   void argumentsOutOfRangeChangeNothing() {
@@ -190,32 +184,30 @@ class BoardTest : public QObject {
     QCOMPARE(int(kv::DebounceByte(ms)), byte);
   }
 
+  // Inputs 1 to 5 come in an odd bit order; then the status, analogue 1 and 2, counters 1 and 2.
   void inputPackets_data() {
     QTest::addColumn<QString>("packet");
-    QTest::addColumn<int>("digital");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<int>("analog1");
-    QTest::addColumn<int>("analog2");
-    QTest::addColumn<int>("counter1");
-    QTest::addColumn<int>("counter2");
-    QTest::newRow("input 1 is bit 4") << "1001000000000000" << 1 << 1 << 0 << 0 << 0 << 0;
-    QTest::newRow("input 2 is bit 5") << "2001000000000000" << 2 << 1 << 0 << 0 << 0 << 0;
-    QTest::newRow("input 3 is bit 0") << "0102000000000000" << 4 << 2 << 0 << 0 << 0 << 0;
-    QTest::newRow("input 4 is bit 6") << "4003000000000000" << 8 << 3 << 0 << 0 << 0 << 0;
-    QTest::newRow("input 5 is bit 7") << "8004000000000000" << 16 << 4 << 0 << 0 << 0 << 0;
-    QTest::newRow("bits 1 to 3: none") << "0e01000000000000" << 0 << 1 << 0 << 0 << 0 << 0;
-    QTest::newRow("all") << "ff017f8034120200" << 31 << 1 << 127 << 128 << 0x1234 << 2;
-    QTest::newRow("counters at top") << "000100ffffffffff" << 0 << 1 << 0 << 255 << 65535 << 65535;
+    QTest::addColumn<QString>("decoded");
+    QTest::newRow("input 1 is bit 4") << "1001000000000000" << "1 1 0 0 0 0";
+    QTest::newRow("input 2 is bit 5") << "2001000000000000" << "2 1 0 0 0 0";
+    QTest::newRow("input 3 is bit 0") << "0102000000000000" << "4 2 0 0 0 0";
+    QTest::newRow("input 4 is bit 6") << "4003000000000000" << "8 3 0 0 0 0";
+    QTest::newRow("input 5 is bit 7") << "8004000000000000" << "16 4 0 0 0 0";
+    QTest::newRow("bits 1 to 3: none") << "0e01000000000000" << "0 1 0 0 0 0";
+    QTest::newRow("all") << "ff017f8034120200" << "31 1 127 128 4660 2";
+    QTest::newRow("counters at top") << "000100ffffffffff" << "0 1 0 255 65535 65535";
   }
   void inputPackets() {
     QFETCH(QString, packet);
     const BoardInputs in = kv::DecodeInputs(Packet(packet.toLatin1()));
-    QTEST(in.digital, "digital");
-    QTEST(in.status, "status");
-    QTEST(in.analog1, "analog1");
-    QTEST(in.analog2, "analog2");
-    QTEST(in.counter1, "counter1");
-    QTEST(in.counter2, "counter2");
+    QTEST(QStringLiteral("%1 %2 %3 %4 %5 %6")
+              .arg(in.digital)
+              .arg(in.status)
+              .arg(in.analog1)
+              .arg(in.analog2)
+              .arg(in.counter1)
+              .arg(in.counter2),
+          "decoded");
   }
 
   void withNoBoardEveryCallDoesNothing() {

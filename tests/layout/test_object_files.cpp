@@ -264,23 +264,6 @@ class ObjectFilesTest : public QObject {
     QTEST(t.session.model.HasDccPoints, "dcc");
   }
 
-  void onlyTheFirst255RecordsAreTaken() {
-    TestSession t;
-    kv::test::UseLayout(t);
-    QByteArray bytes;
-    for (int i = 1; i <= 300; ++i) bytes += "\"track\"," + QByteArray::number(i * 75) + ",0,0,0,3\r\n";
-    kv::test::WriteLayoutFile(t, "track.txt", bytes);
-    LayoutModel& m = t.session.model;
-    RecordingPanel panel(m);
-    const kv::ReadOutcome outcome = kv::ReadTracks(m, panel);
-    QVERIFY(!outcome.stopped);
-    QCOMPARE(outcome.notTaken, 45);
-    QCOMPARE(m.TrackCount, std::uint8_t(255));
-    QCOMPARE(m.NewTrackIdx, std::uint8_t(255));
-    QCOMPARE(panel.placed.size(), 255);
-    QCOMPARE(panel.placed.last(), QStringLiteral("track 255 19125,0 0,0 w3"));
-  }
-
   void missingFilesAreCreatedEmptyAndEmptyPathsReadNothing() {
     TestSession t;
     kv::test::UseLayout(t);

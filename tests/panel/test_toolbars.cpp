@@ -151,16 +151,14 @@ class ToolbarsTest : public QObject {
     Toolbars f;
     f.t.session.model.ImageCount = 3;
     f.t.session.model.SensorCount = 255;
-    auto* picture = f.Find<ImageButton>(QStringLiteral("imgBtnImg"));
-    QTest::mouseMove(picture, QPoint(10, 10));
-    QCOMPARE(picture->toolTip(), QStringLiteral(" 4"));
-    auto* sensor = f.Find<ImageButton>(QStringLiteral("imgBtnAws"));
-    QTest::mouseMove(sensor, QPoint(10, 10));
-    QCOMPARE(sensor->toolTip(), QStringLiteral(" 256"));
-    f.t.session.model.LabelCount = 0;
-    auto* label = f.Find<ImageButton>(QStringLiteral("imgBtnLbl"));
-    QTest::mouseMove(label, QPoint(10, 10));
-    QCOMPARE(label->toolTip(), QStringLiteral(" 1"));
+    auto tipUnderPointer = [&](const char* name) {
+      auto* button = f.Find<ImageButton>(QLatin1String(name));
+      QTest::mouseMove(button, QPoint(10, 10));
+      return button->toolTip();
+    };
+    QCOMPARE(tipUnderPointer("imgBtnImg"), QStringLiteral(" 4"));
+    QCOMPARE(tipUnderPointer("imgBtnAws"), QStringLiteral(" 256"));
+    QCOMPARE(tipUnderPointer("imgBtnLbl"), QStringLiteral(" 1"));
   }
 
   void aClickInsideAToolbarIsNoBackupClick() {
@@ -228,15 +226,17 @@ class ToolbarsTest : public QObject {
 
   void aHeldSlideAcceleratesAndStopsAtOnceWhenLetGo() {
     Toolbars f;
+    QTest::mousePress(f.Slide(3), Qt::RightButton);  // only the left button slides
+    f.t.scheduler.Advance(200);
+    QTest::mouseRelease(f.Slide(3), Qt::RightButton);
+    QVERIFY(!f.bars->slide().timPollKeys().Running());
     QTest::mousePress(f.Slide(3), Qt::LeftButton);
-    f.t.scheduler.Advance(39);
-    QCOMPARE(f.hsb()->value(), 0);
-    f.t.scheduler.Advance(1);
-    QCOMPARE(f.hsb()->value(), 10);
-    f.t.scheduler.Advance(40);
-    QCOMPARE(f.hsb()->value(), 30);
-    f.t.scheduler.Advance(40);
-    QCOMPARE(f.hsb()->value(), 60);
+    QList<int> across;
+    for (int ms : {39, 1, 40, 40}) {
+      f.t.scheduler.Advance(ms);
+      across << f.hsb()->value();
+    }
+    QCOMPARE(across, (QList<int>{0, 10, 30, 60}));
     QCOMPARE(f.area->picScreen().Origin(), QPointF(60, 0));
     QCOMPARE(f.Repaints(), 0);
     QTest::mouseRelease(f.Slide(3), Qt::LeftButton);
@@ -290,15 +290,6 @@ class ToolbarsTest : public QObject {
     f.vsb()->setValue(100);
     f.Hold(3, 1);  // across still at its end, but down stands inside
     QCOMPARE(f.Repaints(), 1);
-  }
-
-  void onlyTheLeftButtonSlides() {
-    Toolbars f;
-    QTest::mousePress(f.Slide(3), Qt::RightButton);
-    f.t.scheduler.Advance(200);
-    QTest::mouseRelease(f.Slide(3), Qt::RightButton);
-    QCOMPARE(f.hsb()->value(), 0);
-    QVERIFY(!f.bars->slide().timPollKeys().Running());
   }
 
   void theOrderOptionFlipsOnEveryMouseUp() {
