@@ -151,7 +151,8 @@ class LoadChainTest : public QObject {
                                       << QStringList{"  'Yard' won't work in DC", choice, confirm}
                                       << kDccPoints + kCoord + kCoord;
     QTest::newRow("DCC points on DCC + DC")
-        << true << "DCC + DC" << "DCC" << QStringList{"  'Yard' won't work in DCC + DC", choice, confirm}
+        << true << "DCC + DC" << "DCC"
+        << QStringList{"  'Yard' won't work in DCC + DC", choice, confirm}
         << kDccPoints + kCoord + kCoord;
     QTest::newRow("DC points on DCC") << false << "DCC" << "DC"
                                       << QStringList{"  'Yard' won't work in DCC", choice, confirm}

@@ -228,21 +228,6 @@ class BoardTest : public QObject {
     QVERIFY(none.Outputs() == kv::BoardOutputState{});
   }
 
-  void aBoardAnswersOnlyAtItsAddress() {
-    kv::VirtualScheduler clock;
-    RecordingBoard board(clock);
-    board.SetPresentAddresses({2});
-    QCOMPARE(board.OpenDevice(0), -1);
-    board.WriteAllDigital(5);
-    QCOMPARE(board.OpenDevice(4), -1);
-    QCOMPARE(board.OpenDevice(-1), -1);
-    QVERIFY(board.Packets().isEmpty());
-    QCOMPARE(board.OpenDevice(2), 2);
-    QCOMPARE(board.Log(),
-             (QStringList{"0 OpenDevice(0) = -1", "0 WriteAllDigital(5)", "0 OpenDevice(4) = -1",
-                          "0 OpenDevice(-1) = -1", "0 OpenDevice(2) = 2"}));
-  }
-
   void reopeningResetsTheBoard() {
     kv::VirtualScheduler clock;
     RecordingBoard board(clock);

@@ -278,6 +278,7 @@ class DccLinkTest : public QObject {
   void throwsThatCannotBeFiredSendNothing() {
     Rig r;
     r.Connect();
+    QVERIFY(!r.Throw(12, ""));  // no side
     QVERIFY(!r.Throw(12, "12"));
     QVERIFY(!r.Throw(256, "12L"));
     QVERIFY(!r.Throw(-1, "12L"));

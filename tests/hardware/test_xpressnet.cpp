@@ -14,23 +14,6 @@ class XpressNetTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void checkByteIsTheXorOfAllBefore_data() {
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<int>("check");
-    QTest::newRow("21 21") << Hex("2121") << 0x00;
-    QTest::newRow("21 DE") << Hex("21DE") << 0xFF;
-    QTest::newRow("18 36") << Hex("1836") << 0x2E;
-    QTest::newRow("87 31") << Hex("8731") << 0xB6;
-    QTest::newRow("empty") << QByteArray() << 0x00;
-  }
-  void checkByteIsTheXorOfAllBefore() {
-    QFETCH(QByteArray, body);
-    QFETCH(int, check);
-    QCOMPARE(int(xn::Check(body)), check);
-    QCOMPARE(xn::Frame(body), body + char(check));
-    QVERIFY(xn::CheckOk(xn::Frame(body)));
-  }
-
   void everyMessageHasItsExactBytes_data() {
     QTest::addColumn<QByteArray>("message");
     QTest::addColumn<QByteArray>("bytes");
@@ -83,12 +66,6 @@ class XpressNetTest : public QObject {
              on.toHex(' '));
     QCOMPARE(xn::AccessoryMessage(t.address, xn::AccessoryData(false, t.pair, *side)).toHex(' '),
              off.toHex(' '));
-  }
-
-  void aSideNeedsItsLetter() {
-    QVERIFY(!xn::SideOf(QString()).has_value());
-    QVERIFY(!xn::SideOf(QStringLiteral("12")).has_value());
-    QCOMPARE(*xn::SideOf(QStringLiteral("12L")), std::uint8_t(0));
   }
 
   // Chip numbers 0 to 9999 and their two address bytes; others have none.

@@ -198,7 +198,8 @@ class ObjectFilesTest : public QObject {
     kv::test::WriteLayoutFile(t, file, bytes);
     LayoutModel& m = t.session.model;
     RecordingPanel panel(m);
-    const bool track = file == "track.txt", sensor = file == "sensor.txt", image = file == "image.txt";
+    const bool track = file == "track.txt", sensor = file == "sensor.txt";
+    const bool image = file == "image.txt";
     const kv::ReadOutcome outcome = track    ? kv::ReadTracks(m, panel)
                                     : sensor ? kv::ReadSensors(m, panel)
                                     : image  ? kv::ReadImages(m, t.session.folder, panel)
@@ -258,7 +259,8 @@ class ObjectFilesTest : public QObject {
     QFETCH(QByteArray, label);
     TestSession t;
     kv::test::UseLayout(t);
-    kv::test::WriteLayoutFile(t, "label.txt", label + ",#TRUE#,#FALSE#,#FALSE#,\"Arial\",8,0,0\r\n");
+    kv::test::WriteLayoutFile(t, "label.txt",
+                              label + ",#TRUE#,#FALSE#,#FALSE#,\"Arial\",8,0,0\r\n");
     RecordingPanel panel(t.session.model);
     kv::ReadLabels(t.session.model, panel);
     QTEST(t.session.model.HasDccPoints, "dcc");

@@ -114,28 +114,6 @@ class RecordCodecTest : public QObject {
     QCOMPARE(back, bytes);
   }
 
-  void reportsBadFields_data() {
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("letter in a number") << QByteArray("12a,4") << "\"12a\" is not a number";
-    QTest::newRow("unterminated quote") << QByteArray("\"Goods shed,1500")
-                                        << "a quoted text has no closing quote";
-    QTest::newRow("truncated record") << QByteArray("1200") << "the record ends before its number field";
-    QTest::newRow("byte out of range") << QByteArray("1,300") << "300 is outside 0 to 255";
-    QTest::newRow("binary junk") << QByteArray("\x01\xFF\x02,\x7F") << "is not a number";
-  }
-  void reportsBadFields() {
-    QFETCH(QByteArray, line);
-    QFETCH(QString, error);
-    RecordReader reader(line);
-    QVERIFY(reader.Next());
-    qint32 a = -1;
-    quint8 b = 7;
-    QVERIFY(!(reader.Long(&a) && reader.Byte(&b)));
-    QVERIFY2(reader.Error().contains(error), qPrintable(reader.Error()));
-    QCOMPARE(b, quint8(7));  // a failed field leaves its target alone
-  }
-
   void numbersRoundHalfToEvenAndEmptyFieldsReadAsZero() {
     RecordReader reader(QByteArray("12.5,13.5,,\"\",#TRUE#,-1,0\r\n"));
     QVERIFY(reader.Next());
