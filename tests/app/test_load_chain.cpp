@@ -1,6 +1,7 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include "app/control_system.h"
 #include "app/load_chain.h"
 #include "support/layout_fixture.h"
 #include "support/recording_panel.h"
@@ -39,8 +40,30 @@ class FakeSteps final : public kv::LoadChainSteps {
   TestSession& t_;
 };
 
+// Records the steps of a connection by name, in order.
+class RecordingSteps : public kv::ConnectionSteps {
+ public:
+  QStringList calls;
+  void SetPointSideLeft() override { calls << "PointSide=L"; }
+  void ShowDccNumberFrame(bool dcc) override { calls << (dcc ? "fraLenzNo" : "fraSendNo"); }
+  void BringModemFrameToFront() override { calls << "fraModem(1)"; }
+  void LoadLocoList() override { calls << "LoadLocoList"; }
+  void LoadFunctionNames() override { calls << "LoadFunctionNames"; }
+  void ReadPortFile() override { calls << "ReadPortFile"; }
+  void OpenDccBox() override { calls << "OpenDccBox"; }
+  void LoadBoardWindow() override { calls << "Form2"; }
+  void ReadCoordFile() override { calls << "ReadCoordFile"; }
+};
+
+// The steps of each system, then the coord file that every connection reads.
+const QStringList kDccBox{"LoadLocoList", "LoadFunctionNames", "ReadPortFile", "OpenDccBox"};
+const QStringList kDccPoints = QStringList{"PointSide=L", "fraLenzNo", "fraModem(1)"} + kDccBox;
+const QStringList kDcPoints{"Form2", "fraSendNo"};
+const QStringList kDcOnDccBox = QStringList{"fraModem(1)", "fraSendNo", "Form2"} + kDccBox;
+const QStringList kCoord{"ReadCoordFile"};
 }  // namespace
 
+// Opening a layout: the load chain, and the connection of the control system at its end.
 class LoadChainTest : public QObject {
   Q_OBJECT
 
@@ -90,6 +113,94 @@ class LoadChainTest : public QObject {
     QVERIFY(t.session.Ended());
     QVERIFY(steps.log.isEmpty());
     QVERIFY(steps.panel.placed.isEmpty());
+  }
+
+  void suitedSystemsConnectTheirHardware_data() {
+    QTest::addColumn<bool>("dccPoints");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("DCC points on DCC") << true << "DCC" << kDccPoints + kCoord;
+    QTest::newRow("DCC points, other system") << true << "Steam" << kCoord;
+    QTest::newRow("DC points on DC") << false << "DC" << kDcPoints + kCoord;
+    QTest::newRow("DC points on DCC + DC") << false << "DCC + DC" << kDcOnDccBox + kCoord;
+  }
+  void suitedSystemsConnectTheirHardware() {
+    QFETCH(bool, dccPoints);
+    QFETCH(QString, system);
+    QFETCH(QStringList, calls);
+    TestSession t;
+    t.session.model.HasDccPoints = dccPoints;
+    t.session.model.ControlSystem = system;
+    RecordingSteps steps;
+    kv::ConnectControlSystem(t.session, steps);
+    QCOMPARE(steps.calls, calls);
+    QVERIFY(t.dialogs.Transcript().isEmpty());
+  }
+
+  void unsuitedSystemsAskAgainThenConnect_data() {
+    QTest::addColumn<bool>("dccPoints");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<QStringList>("calls");
+    // Message 20 where the system does not suit, the choice and its confirmation; then the
+    // connection, with the coord file read once more for the pass that asked.
+    const QString choice = "~\\Kelvarne-3D\\Data\\Sundries\\version.txt";
+    const QString confirm = "Kelvarne-3D software";
+    QTest::newRow("DCC points on DC") << true << "DC" << "DCC"
+                                      << QStringList{"  'Yard' won't work in DC", choice, confirm}
+                                      << kDccPoints + kCoord + kCoord;
+    QTest::newRow("DCC points on DCC + DC")
+        << true << "DCC + DC" << "DCC"
+        << QStringList{"  'Yard' won't work in DCC + DC", choice, confirm}
+        << kDccPoints + kCoord + kCoord;
+    QTest::newRow("DC points on DCC") << false << "DCC" << "DC"
+                                      << QStringList{"  'Yard' won't work in DCC", choice, confirm}
+                                      << kDcPoints + kCoord + kCoord;
+    QTest::newRow("DC points, no system") << false << "" << "DCC + DC" << QStringList{choice, confirm}
+                                          << kDcOnDccBox + kCoord + kCoord;
+  }
+  void unsuitedSystemsAskAgainThenConnect() {
+    QFETCH(bool, dccPoints);
+    QFETCH(QString, system);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, titles);
+    QFETCH(QStringList, calls);
+    TestSession t;
+    t.session.model.LayoutName = "Yard";
+    t.session.model.HasDccPoints = dccPoints;
+    t.session.model.ControlSystem = system;
+    t.dialogs.QueueText(answer);
+    RecordingSteps steps;
+    kv::ConnectControlSystem(t.session, steps);
+    QCOMPARE(kv::test::Titles(t.dialogs), titles);
+    QCOMPARE(steps.calls, calls);
+    QCOMPARE(t.session.model.ControlSystem, answer);
+    QCOMPARE(t.Read("\\data\\sundries\\version.txt"), "\"" + answer.toLatin1() + "\"\r\n");
+  }
+
+  void askingGoesOnUntilTheSystemSuits() {
+    TestSession t;
+    t.session.model.LayoutName = "Yard";
+    t.session.model.HasDccPoints = true;
+    t.session.model.ControlSystem = "DC";
+    t.dialogs.QueueText("DCC + DC");  // still unsuited: message 20 again
+    t.dialogs.QueueText("DCC");
+    RecordingSteps steps;
+    kv::ConnectControlSystem(t.session, steps);
+    QCOMPARE(steps.calls.count("ReadCoordFile"), 3);
+    QCOMPARE(steps.calls.first(), QStringLiteral("PointSide=L"));
+    QCOMPARE(t.dialogs.Transcript().size(), 6);
+  }
+
+  void emptyChoiceEndsWithoutConnecting() {
+    TestSession t;
+    t.session.model.ControlSystem = "DCC";
+    t.dialogs.QueueText(QString());
+    RecordingSteps steps;
+    kv::ConnectControlSystem(t.session, steps);
+    QVERIFY(t.session.Ended());
+    QVERIFY(steps.calls.isEmpty());
   }
 };
 

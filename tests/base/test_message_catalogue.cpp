@@ -47,8 +47,6 @@ class MessageCatalogueTest : public QObject {
                         << 64;
     QTest::newRow("18") << 18 << "new path aborted" << "uncheck paths in ENTRY to EXIT menu" << 16;
     QTest::newRow("19") << 19 << "back up all object files?" << seven + "Are you sure?" << 4;
-    QTest::newRow("20 DC") << 20 << "  'My Layout' won't work in DC"
-                           << "to view, click OK and restart in DCC" << 16;
   }
   void everyMessageBox() {
     QFETCH(int, number);
@@ -72,27 +70,25 @@ class MessageCatalogueTest : public QObject {
     QVERIFY(!t.session.Ended());
   }
 
+  // The button pressed is left in MsgAnswer (No 7, Yes 6, OK 1, Cancel 2); Cancel in message 3
+  // ends the program.
+  void questionsLeaveTheirAnswer_data() {
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("19 No") << 19 << 7;
+    QTest::newRow("10 Yes") << 10 << 6;
+    QTest::newRow("3 OK") << 3 << 1;
+    QTest::newRow("3 Cancel") << 3 << 2;
+  }
   void questionsLeaveTheirAnswer() {
+    QFETCH(int, number);
+    QFETCH(int, answer);
     TestSession t;
     FillValues(t.session.model);
-    t.dialogs.QueueButton(kv::msg::kNo);
-    kv::ShowMessage(t.session, 19);
-    QCOMPARE(t.session.model.MsgAnswer, std::uint8_t(7));
-    t.dialogs.QueueButton(kv::msg::kYes);
-    kv::ShowMessage(t.session, 10);
-    QCOMPARE(t.session.model.MsgAnswer, std::uint8_t(6));
-    t.dialogs.QueueButton(kv::msg::kOk);
-    kv::ShowMessage(t.session, 3);
-    QCOMPARE(t.session.model.MsgAnswer, std::uint8_t(1));
-    QVERIFY(!t.session.Ended());
-  }
-
-  void cancelInMessage3EndsTheProgram() {
-    TestSession t;
-    t.dialogs.QueueButton(kv::msg::kCancel);
-    kv::ShowMessage(t.session, 3);
-    QCOMPARE(t.session.model.MsgAnswer, std::uint8_t(2));
-    QVERIFY(t.session.Ended());
+    t.dialogs.QueueButton(answer);
+    kv::ShowMessage(t.session, number);
+    QCOMPARE(int(t.session.model.MsgAnswer), answer);
+    QCOMPARE(t.session.Ended(), answer == 2);
   }
 
   void message6SaysMoreOnlyWhenAsked() {
@@ -133,7 +129,7 @@ class MessageCatalogueTest : public QObject {
     }
   }
 
-  void inputBoxesStoreTheirAnswers() {
+  void message1StoresTheToolTip() {
     TestSession t;
     FillValues(t.session.model);
     t.dialogs.QueueText(QStringLiteral("Goods shed"));
@@ -144,15 +140,6 @@ class MessageCatalogueTest : public QObject {
     QCOMPARE(t.dialogs.Last().title, QStringLiteral("My Layout\\image.txt"));
     QCOMPARE(t.dialogs.Last().text, QStringLiteral("type the tool-tip-text you want below"));
     QCOMPARE(t.dialogs.Last().defaultText, QString());
-
-    t.dialogs.QueueText(QStringLiteral("Harbour"));
-    kv::ShowMessage(t.session, 9);
-    QCOMPARE(t.session.model.LayoutName, QStringLiteral("Harbour"));
-    QCOMPARE(t.dialogs.Last().title, QStringLiteral("New Layout"));
-    QCOMPARE(t.dialogs.Last().text, QStringLiteral("Enter the name of your new layout"));
-    QCOMPARE(t.dialogs.Last().defaultText, QStringLiteral("My Layout"));
-    kv::ShowMessage(t.session, 9);  // Cancel
-    QCOMPARE(t.session.model.LayoutName, QString());
   }
 
   void message15NamesThePictureCutToTheKeptLength() {

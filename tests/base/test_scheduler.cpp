@@ -48,14 +48,6 @@ class SchedulerTest : public QObject {
     QCOMPARE(s.NowMs(), qint64(140));
   }
 
-  void waitsKeepTheirLengthAcrossMidnight() {
-    VirtualScheduler s(QDateTime(QDate(2026, 12, 5), QTime(23, 59, 59, 900)));
-    const qint64 start = s.NowMs();
-    QVERIFY(!s.WaitFor(300));
-    QCOMPARE(s.NowMs() - start, qint64(300));
-    QCOMPARE(s.WallClock(), QDateTime(QDate(2026, 12, 6), QTime(0, 0, 0, 200)));
-  }
-
   void intervalTimerTicksWhileEnabledWithAnInterval() {
     VirtualScheduler s;
     QList<qint64> ticks;

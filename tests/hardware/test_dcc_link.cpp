@@ -9,7 +9,6 @@
 #include "support/fake_dcc_line.h"
 #include "support/test_session.h"
 
-using kv::AccessoryPulses;
 using kv::DccLink;
 using kv::test::FakeDccPorts;
 using kv::test::FakeLineLog;
@@ -17,29 +16,27 @@ using kv::test::TestSession;
 
 namespace {
 
-QByteArray Hex(const char* text) {
-  return QByteArray::fromHex(text);
-}
-
-const QString kSpaces40(40, QLatin1Char(' '));
+QByteArray Hex(const char* text) { return QByteArray::fromHex(text); }
 
 // A link over fake lines on the virtual clock, on "DCC" with a dwell of 0.4 s.
 struct Rig {
   TestSession t;
+  kv::LayoutModel& m = t.session.model;
   std::shared_ptr<FakeLineLog> log = std::make_shared<FakeLineLog>();
   FakeDccPorts* ports = nullptr;
   DccLink link{t.session};
+  qint64 start = 0;
 
   Rig() {
     auto owned = std::make_unique<FakeDccPorts>(t.scheduler, log);
     ports = owned.get();
     link.SetPorts(std::move(owned));
-    t.session.model.ControlSystem = QStringLiteral("DCC");
-    t.session.model.DwellTime = 0.4f;
+    m.ControlSystem = QStringLiteral("DCC");
+    m.DwellTime = 0.4f;
   }
-  // Opens port 1 with a box that answers; the clock then stands at 0 again for the test.
+  // Opens port 1 with a box that answers; times are then counted from there.
   void Connect() {
-    t.session.model.BoxPort = 1;
+    m.BoxPort = 1;
     link.OpenDccBox();
     if (!link.Online()) qFatal("the fake box did not answer");
     log->writes.clear();
@@ -51,14 +48,11 @@ struct Rig {
     for (qint64 at : log->Times()) out << at - start;
     return out;
   }
-  qint64 start = 0;
+  bool Throw(int solenoid, const QString& pointSide) {
+    m.PointSide = pointSide;
+    return link.ThrowSolenoidDcc(solenoid);
+  }
 };
-
-QString PortPrompt(const QStringList& numbering) {
-  QString prompt = "use zero for offline operation" + kSpaces40 + "u.s.b. port connected below";
-  for (const QString& line : numbering) prompt += kSpaces40 + line;
-  return prompt;
-}
 
 }  // namespace
 
@@ -71,30 +65,24 @@ class DccLinkTest : public QObject {
   void offLineNothingReachesAnyPort() {
     Rig r;
     r.link.ReadPortFile();
-    QCOMPARE(r.t.session.model.BoxPort, std::uint8_t(0));
-    QVERIFY(r.t.Exists(kv::kPortFile));
+    QCOMPARE(r.m.BoxPort, std::uint8_t(0));
     r.t.dialogs.QueueText("0");
     r.link.OpenDccBox();
     QCOMPARE(r.t.dialogs.Transcript().size(), 1);
     const kv::DialogRecord& prompt = r.t.dialogs.Last();
     QCOMPARE(prompt.title, QStringLiteral("DCC Box disconnected"));
-    QCOMPARE(prompt.text, PortPrompt({"1 = /dev/fake0", "2 = /dev/fake1"}));
+    QCOMPARE(prompt.text, kv::texts::BoxPortPrompt({"1 = /dev/fake0", "2 = /dev/fake1"}));
     QCOMPARE(prompt.defaultText, QStringLiteral("0"));
     QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("0\r\n"));
     QVERIFY(!r.link.Online());
 
-    r.t.session.model.PointSide = "12L";
-    QVERIFY(!r.link.ThrowSolenoidDcc(12));
-    QCOMPARE(r.t.session.model.LastMsgText, QStringLiteral("Li101F modem OFF"));
+    QVERIFY(!r.Throw(12, "12L"));
+    QCOMPARE(r.m.LastMsgText, QStringLiteral("Li101F modem OFF"));
     r.link.SendLocoSpeed({0xC4, 0xD2}, 0x80);
     QCOMPARE(r.link.DccMsg(), (kv::xpressnet::Buffer{0xE4, 0x12, 0xC4, 0xD2, 0x80, 0x60, 0}));
     r.t.scheduler.Advance(10'000);
     QVERIFY(r.log->opened.isEmpty());
     QVERIFY(r.log->writes.isEmpty());
-    const kv::ModemStatus status = r.link.ShowModemStatus();
-    QCOMPARE(status.captionTail, QStringLiteral("   modem OFF"));
-    QCOMPARE(status.label, QStringLiteral("no modem"));
-    QCOMPARE(status.picture, 5);
   }
 
   // The box is looked for after a settling second; the version request goes out as its own two
@@ -140,7 +128,7 @@ class DccLinkTest : public QObject {
   void silentBoxAsksUntilZero() {
     Rig r;
     r.log->answers = false;
-    r.t.session.model.BoxPort = 1;
+    r.m.BoxPort = 1;
     r.t.dialogs.QueueText("COM3");
     r.t.dialogs.QueueText("2");
     r.t.dialogs.QueueText("0");
@@ -161,7 +149,7 @@ class DccLinkTest : public QObject {
     QCOMPARE(portFileAtEachPrompt, (QStringList{"", "", "", "2\r\n"}));
     QCOMPARE(r.log->opened, (QStringList{"/dev/fake0", "/dev/fake1"}));
     QCOMPARE(r.log->Bytes(), (QList<QByteArray>{Hex("F0F0"), Hex("F0F0")}));
-    QCOMPARE(r.t.session.model.BoxPort, std::uint8_t(0));
+    QCOMPARE(r.m.BoxPort, std::uint8_t(0));
     QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("0\r\n"));
     QVERIFY(!r.link.Online());
     QCOMPARE(r.t.dialogs.Unscripted(), 0);
@@ -170,7 +158,7 @@ class DccLinkTest : public QObject {
   // A number the system has no port for goes straight back to the prompt, without a wait.
   void aPortThatIsNotThereAsksAtOnce() {
     Rig r;
-    r.t.session.model.BoxPort = 9;
+    r.m.BoxPort = 9;
     r.log->refuse << "/dev/fake1";
     r.t.dialogs.QueueText("2");  // refuses to open
     r.t.dialogs.QueueText("0");
@@ -188,7 +176,7 @@ class DccLinkTest : public QObject {
     r.link.ReadPortFile();
     r.link.OpenDccBox();  // the scripted prompt answers Cancel
     QCOMPARE(r.t.dialogs.Transcript().size(), 1);
-    QCOMPARE(r.t.session.model.BoxPort, std::uint8_t(0));
+    QCOMPARE(r.m.BoxPort, std::uint8_t(0));
     QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("3\r\n"));
     QVERIFY(!r.link.Online());
   }
@@ -260,40 +248,24 @@ class DccLinkTest : public QObject {
   void throwSendsOnThenOffAfterThePulse() {
     Rig r;
     r.Connect();
-    r.t.session.model.PointSide = "0L";
-    QVERIFY(r.link.ThrowSolenoidDcc(0));
-    QVERIFY(r.link.Busy());
-    r.t.scheduler.Advance(399);
-    QCOMPARE(r.log->Bytes(), QList<QByteArray>{Hex("520188DB")});
-    r.t.scheduler.Advance(1);
+    QVERIFY(r.Throw(0, "0L"));
+    r.t.scheduler.Advance(400 + kv::AccessoryPulses::kSettleMs - 1);
     QCOMPARE(r.log->Bytes(), (QList<QByteArray>{Hex("520188DB"), Hex("520180D3")}));
     QCOMPARE(r.Times(), (QList<qint64>{0, 400}));
-    r.t.scheduler.Advance(AccessoryPulses::kSettleMs - 1);
     QVERIFY(r.link.Busy());
     r.t.scheduler.Advance(1);
     QVERIFY(!r.link.Busy());
-    r.t.session.model.ShowBytes = true;
-    const kv::ModemStatus status = r.link.ShowModemStatus();
-    QCOMPARE(status.captionTail, QStringLiteral("   modem ON 82 1 128 211 0 0"));
-    QCOMPARE(status.label, QStringLiteral("hide"));
-    QCOMPARE(status.picture, 6);
-    r.t.session.model.ShowBytes = false;
-    QCOMPARE(r.link.ShowModemStatus().captionTail, QStringLiteral("   modem ON"));
-    QCOMPARE(r.link.ShowModemStatus().label, QStringLiteral("show"));
   }
 
   // Throws asked for while one runs wait their turn, each with the side it was asked with.
   void throwsQueueBehindTheRunningOne() {
     Rig r;
     r.Connect();
-    r.t.session.model.PointSide = "0L";
-    r.link.ThrowSolenoidDcc(0);
+    r.Throw(0, "0L");
     r.t.scheduler.Advance(100);
-    r.t.session.model.PointSide = "5R";
-    r.link.ThrowSolenoidDcc(5);
-    r.t.session.model.DwellTime = 1.0f;  // taken by the throw asked for after it
-    r.t.session.model.PointSide = "R";
-    r.link.ThrowSolenoidDcc(255);
+    r.Throw(5, "5R");
+    r.m.DwellTime = 1.0f;  // taken by the throw asked for after it
+    r.Throw(255, "R");
     r.t.scheduler.Advance(5'000);
     QCOMPARE(r.log->Bytes(),
              (QList<QByteArray>{Hex("520188DB"), Hex("520180D3"), Hex("52028BDB"), Hex("520283D3"),
@@ -306,50 +278,44 @@ class DccLinkTest : public QObject {
   void throwsThatCannotBeFiredSendNothing() {
     Rig r;
     r.Connect();
-    r.t.session.model.PointSide = "12";
-    QVERIFY(!r.link.ThrowSolenoidDcc(12));
-    r.t.session.model.PointSide = "12L";
-    QVERIFY(!r.link.ThrowSolenoidDcc(256));
-    QVERIFY(!r.link.ThrowSolenoidDcc(-1));
+    QVERIFY(!r.Throw(12, ""));  // no side
+    QVERIFY(!r.Throw(12, "12"));
+    QVERIFY(!r.Throw(256, "12L"));
+    QVERIFY(!r.Throw(-1, "12L"));
     r.t.scheduler.Advance(5'000);
     QVERIFY(r.log->writes.isEmpty());
     QVERIFY(!r.link.Busy());
   }
 
-  // An adapter pulled out in the middle of a throw: no crash, nothing more is written, the
-  // waiting throw is dropped, and the modem shows off from then on.
+  // An adapter pulled out in the middle of a throw, told by the port or found out by the next
+  // write: no crash, nothing more is written, the waiting throw is dropped, and the modem shows
+  // off from then on.
+  void aPulledAdapterTurnsTheModemOff_data() {
+    QTest::addColumn<bool>("told");
+    QTest::newRow("the port tells") << true;
+    QTest::newRow("a write fails") << false;
+  }
   void aPulledAdapterTurnsTheModemOff() {
+    QFETCH(bool, told);
     Rig r;
     r.Connect();
     QSignalSpy lost(&r.link, &DccLink::linkLost);
-    r.t.session.model.PointSide = "0L";
-    r.link.ThrowSolenoidDcc(0);
+    r.Throw(0, "0L");
     r.link.ThrowSolenoidDcc(1);
     r.t.scheduler.Advance(100);
-    r.ports->Last()->Unplug(true);
+    r.ports->Last()->Unplug(told);
+    r.t.scheduler.Advance(told ? 0 : 300);  // untold, the off frame's write finds it out
     QCOMPARE(lost.count(), 1);
     QVERIFY(!r.link.Online());
     QVERIFY(!r.link.Busy());
     r.t.scheduler.Advance(5'000);
     QCOMPARE(r.log->Bytes(), QList<QByteArray>{Hex("520188DB")});
     QVERIFY(!r.link.ThrowSolenoidDcc(0));
-    QCOMPARE(r.t.session.model.LastMsgText, QStringLiteral("Li101F modem OFF"));
-    QCOMPARE(r.link.ShowModemStatus().captionTail, QStringLiteral("   modem OFF"));
-    QCOMPARE(r.t.session.model.BoxPort, std::uint8_t(1));  // the next start tries it again
-  }
-
-  // A line that fails on writing, without telling first, is found out by the write.
-  void aFailedWriteTurnsTheModemOff() {
-    Rig r;
-    r.Connect();
-    QSignalSpy lost(&r.link, &DccLink::linkLost);
-    r.ports->Last()->Unplug(false);
-    r.link.SendLocoSpeed({0, 3}, 0x82);
-    QCOMPARE(lost.count(), 1);
-    QVERIFY(!r.link.Online());
     r.link.SendLocoSpeed({0, 3}, 0x80);
     QCOMPARE(lost.count(), 1);
-    QVERIFY(r.log->writes.isEmpty());
+    QCOMPARE(r.m.LastMsgText, QStringLiteral("Li101F modem OFF"));
+    QCOMPARE(r.link.ShowModemStatus().captionTail, QStringLiteral("   modem OFF"));
+    QCOMPARE(r.m.BoxPort, std::uint8_t(1));  // the next start tries it again
   }
 
   // Each message goes out as its own bytes; the buffer behind it keeps what longer ones left,
@@ -360,12 +326,11 @@ class DccLinkTest : public QObject {
     QCOMPARE(r.link.DccMsg(), (kv::xpressnet::Buffer{0xF0, 0xF0, 0, 0, 0, 0, 0}));
     r.link.SendDoubleHeader({0xC4, 0xD2}, {0xD1, 0xD7});
     r.link.SendFunctionGroup(0x20, {0x00, 0x03}, 0x10);
-    r.t.session.model.PointSide = "L";
-    r.link.ThrowSolenoidDcc(0);
+    r.Throw(0, "L");
     QCOMPARE(r.log->Bytes(),
              (QList<QByteArray>{Hex("E543C4D2D1D7B6"), Hex("E420000310D7"), Hex("520188DB")}));
     r.link.FormatLastMessage();
-    QCOMPARE(r.t.session.model.LastMsgText, QStringLiteral("82 1 136 219 16 215"));
+    QCOMPARE(r.m.LastMsgText, QStringLiteral("82 1 136 219 16 215"));
   }
 
   // The pause counts on the monotonic clock: across midnight it still ends after its length,

@@ -1,15 +1,63 @@
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
+#include <memory>
 
-#include "board_panel.h"
+#include "hardware/recording_board.h"
+#include "hardware/relay_stack.h"
+#include "hardware/ui/board_host.h"
+#include "hardware/ui/board_window.h"
+#include "support/find_control.h"
+#include "support/test_session.h"
 
 using kv::BoardWindow;
-using kv::test::Click;
+using kv::RecordingBoard;
 using kv::test::Find;
-using kv::test::Panel;
 
 namespace {
+
+// Whether output `i` shows as on, in the panel's row of output lights.
+bool Lit(QWidget* form2, int i) {
+  return Find<QLabel>(form2, QStringLiteral("lblBoardOut_%1").arg(i))->property("lit").toBool();
+}
+
+// The board test panel over a recording board that answers at the addresses given.
+struct Panel {
+  kv::test::TestSession t;
+  RecordingBoard board{t.scheduler};
+  std::unique_ptr<BoardWindow> form2;
+
+  explicit Panel(const QSet<int>& present = {0}) {
+    board.SetPresentAddresses(present);
+    form2 = std::make_unique<BoardWindow>(t.session, board);
+  }
+  // A click where the user would make it, the window shown and laid out: on the box or the
+  // circle, since a check or option button stretched wider than its caption does not take
+  // clicks on the empty part.
+  void Click(const QString& name) {
+    if (!form2->isVisible()) {
+      form2->show();
+      if (!QTest::qWaitForWindowExposed(form2.get())) qFatal("the window does not show");
+    }
+    auto* button = Find<QAbstractButton>(form2.get(), name);
+    QTest::mouseClick(button, Qt::LeftButton, {},
+                      QPoint(qMin(8, button->width() / 2), button->height() / 2));
+  }
+  // Inputs no longer polled, so the log holds only what the clicks do.
+  void Quiet() { form2->Timer1().SetEnabled(false); }
+  QStringList LogSince(qsizetype from) const { return board.Log().mid(from); }
+  bool Ticked(const QString& name) const { return Find<QCheckBox>(form2.get(), name)->isChecked(); }
+  QScrollBar* Bar(const QString& name) const { return Find<QScrollBar>(form2.get(), name); }
+  QString Text(const QString& name) const {
+    if (auto* label = form2->findChild<QLabel*>(name)) return label->text();
+    return Find<QLineEdit>(form2.get(), name)->text();
+  }
+};
+
 // A board that is plugged in but that this user may not open.
 class LockedBoard final : public kv::BoardDevice {
  public:
@@ -21,6 +69,7 @@ class LockedBoard final : public kv::BoardDevice {
   void Send(const kv::BoardPacket&) override {}
   kv::BoardInputs LatestInputs() const override { return {}; }
 };
+
 }  // namespace
 
 class BoardWindowTest : public QObject {
@@ -53,7 +102,7 @@ class BoardWindowTest : public QObject {
     Panel p({0, 1, 2, 3});
     Find<QCheckBox>(p.form2.get(), "Check1_0")->setChecked(sk5);
     Find<QCheckBox>(p.form2.get(), "Check1_1")->setChecked(sk6);
-    Click(p.form2.get(), "Connect");
+    p.Click("Connect");
     QCOMPARE(p.form2->CardAddress(), address);
     QCOMPARE(p.board.Log().last(), QStringLiteral("0 OpenDevice(%1) = %1").arg(address));
     QCOMPARE(p.Text("Label1"), QStringLiteral("Card %1 connected").arg(address));
@@ -74,7 +123,7 @@ class BoardWindowTest : public QObject {
     p.t.scheduler.Advance(500);
     QCOMPARE(p.board.Log(), QStringList{"0 OpenDevice(0) = -1"});
     Find<QCheckBox>(p.form2.get(), "Check1_1")->setChecked(false);  // SK5 alone: card 2
-    Click(p.form2.get(), "Connect");
+    p.Click("Connect");
     QCOMPARE(p.Text("Label1"), QStringLiteral("Card 2 connected"));
     p.t.scheduler.Advance(50);
     QCOMPARE(p.LogSince(2), (QStringList{"550 ReadAllDigital() = 0", "550 ReadAllAnalog() = 0, 0",
@@ -92,14 +141,14 @@ class BoardWindowTest : public QObject {
     p.t.scheduler.Advance(49);
     QCOMPARE(p.board.Calls().size(), qsizetype(1));
     p.t.scheduler.Advance(1);
-    const bool expected[5] = {false, true, true, false, true};
-    for (int i = 0; i < 5; ++i) QCOMPARE(p.Ticked(QStringLiteral("Check2_%1").arg(i)), expected[i]);
-    QCOMPARE(Find<QScrollBar>(p.form2.get(), "VScroll3")->value(), 17);
-    QCOMPARE(p.Text("lblVScroll3"), QStringLiteral("17"));
-    QCOMPARE(Find<QScrollBar>(p.form2.get(), "VScroll4")->value(), 240);
-    QCOMPARE(p.Text("lblVScroll4"), QStringLiteral("240"));
-    QCOMPARE(p.Text("Text1"), QStringLiteral("1234"));
-    QCOMPARE(p.Text("Text2"), QStringLiteral("65535"));
+    QList<bool> ticked;
+    for (int i = 0; i < 5; ++i) ticked << p.Ticked(QStringLiteral("Check2_%1").arg(i));
+    QCOMPARE(ticked, (QList<bool>{false, true, true, false, true}));
+    QCOMPARE(p.Bar("VScroll3")->value(), 17);
+    QCOMPARE(p.Bar("VScroll4")->value(), 240);
+    QCOMPARE((QStringList{p.Text("lblVScroll3"), p.Text("lblVScroll4"), p.Text("Text1"),
+                          p.Text("Text2")}),
+             (QStringList{"17", "240", "1234", "65535"}));
     p.board.SetInputs({});
     p.t.scheduler.Advance(50);
     QVERIFY(!p.Ticked("Check2_1"));
@@ -107,35 +156,29 @@ class BoardWindowTest : public QObject {
     QCOMPARE(p.board.Calls().size(), qsizetype(9));  // one read of each kind every 50 ms
   }
 
-  void outputBoxesWriteTheirSum() {
+  // The output boxes write their sum; set all and clear all write once while the boxes follow.
+  void theOutputBoxesWriteTheOutputs() {
     Panel p;
-    p.form2->Timer1().SetEnabled(false);
-    Click(p.form2.get(), "Check3_0");
-    Click(p.form2.get(), "Check3_7");
+    p.Quiet();
+    p.Click("Check3_0");
+    p.Click("Check3_7");
     QCOMPARE(p.LogSince(1), (QStringList{"0 WriteAllDigital(1)", "0 WriteAllDigital(129)"}));
     QCOMPARE(p.board.Outputs().digital, std::uint8_t(129));
-    QVERIFY(Find<QLabel>(p.form2.get(), "lblBoardOut_0")->property("lit").toBool());
-    QVERIFY(!Find<QLabel>(p.form2.get(), "lblBoardOut_1")->property("lit").toBool());
-    QVERIFY(Find<QLabel>(p.form2.get(), "lblBoardOut_7")->property("lit").toBool());
-  }
-
-  void setAndClearAllWriteOnceWhileTheBoxesFollow() {
-    Panel p;
-    p.form2->Timer1().SetEnabled(false);
-    Click(p.form2.get(), "SetAllDig");
-    QCOMPARE(p.LogSince(1), QStringList{"0 SetAllDigital()"});
+    QVERIFY(Lit(p.form2.get(), 0) && !Lit(p.form2.get(), 1) && Lit(p.form2.get(), 7));
+    p.Click("SetAllDig");
+    QCOMPARE(p.LogSince(3), QStringList{"0 SetAllDigital()"});
     for (int i = 0; i < 8; ++i) QVERIFY(p.Ticked(QStringLiteral("Check3_%1").arg(i)));
-    Click(p.form2.get(), "ClearAllDig");
-    QCOMPARE(p.LogSince(2), QStringList{"0 ClearAllDigital()"});
+    p.Click("ClearAllDig");
+    QCOMPARE(p.LogSince(4), QStringList{"0 ClearAllDigital()"});
     for (int i = 0; i < 8; ++i) QVERIFY(!p.Ticked(QStringLiteral("Check3_%1").arg(i)));
-    Click(p.form2.get(), "Check3_2");  // the busy flag is down again
+    p.Click("Check3_2");  // the busy flag is down again
     QCOMPARE(p.board.Log().last(), QStringLiteral("0 WriteAllDigital(4)"));
   }
 
   void theOutputTestRunsALightAlongTheOutputs() {
     Panel p;
-    p.form2->Timer1().SetEnabled(false);
-    Click(p.form2.get(), "Check4");
+    p.Quiet();
+    p.Click("Check4");
     p.t.scheduler.Advance(100);
     QCOMPARE(p.LogSince(1), (QStringList{"100 ClearDigitalChannel(8)", "100 SetDigitalChannel(1)",
                                          "100 WriteAllDigital(1)"}));
@@ -146,9 +189,8 @@ class BoardWindowTest : public QObject {
     QCOMPARE(p.board.Outputs().digital, std::uint8_t(128));
     p.t.scheduler.Advance(100);
     QCOMPARE(p.board.Outputs().digital, std::uint8_t(1));
-    QVERIFY(p.Ticked("Check3_0"));
-    QVERIFY(!p.Ticked("Check3_7"));
-    Click(p.form2.get(), "Check4");
+    QVERIFY(p.Ticked("Check3_0") && !p.Ticked("Check3_7"));
+    p.Click("Check4");
     const qsizetype calls = p.board.Calls().size();
     p.t.scheduler.Advance(1000);
     QCOMPARE(p.board.Calls().size(), calls);
@@ -156,24 +198,22 @@ class BoardWindowTest : public QObject {
 
   void analogueOutputsFollowTheirBars() {
     Panel p;
-    p.form2->Timer1().SetEnabled(false);
-    Find<QScrollBar>(p.form2.get(), "VScroll1")->setValue(210);
-    Find<QScrollBar>(p.form2.get(), "VScroll2")
-        ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    p.Quiet();
+    p.Bar("VScroll1")->setValue(210);
+    p.Bar("VScroll2")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(p.LogSince(1),
              (QStringList{"0 OutputAnalogChannel(1, 210)", "0 OutputAnalogChannel(2, 1)"}));
     QCOMPARE(p.Text("lblVScroll1"), QStringLiteral("210"));
     QCOMPARE(p.Text("lblBoardPwm_1"), QStringLiteral("PWM 1: 210"));
-    Click(p.form2.get(), "SetAllAnalog1");
+    p.Click("SetAllAnalog1");
     QCOMPARE(p.LogSince(3), QStringList{"0 SetAllAnalog()"});
-    QCOMPARE(Find<QScrollBar>(p.form2.get(), "VScroll2")->value(), 255);
+    QCOMPARE(p.Bar("VScroll2")->value(), 255);
     QCOMPARE(p.Text("lblVScroll2"), QStringLiteral("255"));
-    Click(p.form2.get(), "ClearAllAnalog1");
+    p.Click("ClearAllAnalog1");
     QCOMPARE(p.LogSince(4), QStringList{"0 ClearAllAnalog()"});
-    QCOMPARE(Find<QScrollBar>(p.form2.get(), "VScroll1")->value(), 0);
-    QCOMPARE(p.Text("lblVScroll1"), QStringLiteral("0"));
+    QCOMPARE(p.Bar("VScroll1")->value(), 0);
     // A click on the bar's track moves it a page, as a user moves it.
-    auto* bar = Find<QScrollBar>(p.form2.get(), "VScroll1");
+    QScrollBar* bar = p.Bar("VScroll1");
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 20));
     QCOMPARE(p.LogSince(5), QStringList{"0 OutputAnalogChannel(1, 16)"});
     QCOMPARE(p.Text("lblVScroll1"), QStringLiteral("16"));
@@ -181,20 +221,14 @@ class BoardWindowTest : public QObject {
 
   void countersResetAndDebounce() {
     Panel p;
-    p.form2->Timer1().SetEnabled(false);
-    Click(p.form2.get(), "Option1_2");
-    Click(p.form2.get(), "Option2_3");
-    Click(p.form2.get(), "Option1_1");
-    Click(p.form2.get(), "Reset1");
-    Click(p.form2.get(), "Reset2");
+    p.Quiet();
+    for (const char* name : {"Option1_2", "Option2_3", "Option1_1", "Reset1", "Reset2"}) {
+      p.Click(name);
+    }
     QCOMPARE(
         p.LogSince(1),
         (QStringList{"0 SetCounterDebounceTime(1, 10)", "0 SetCounterDebounceTime(2, 1000)",
                      "0 SetCounterDebounceTime(1, 2)", "0 ResetCounter(1)", "0 ResetCounter(2)"}));
-    QCOMPARE(p.board.Packets().at(1)[0], std::uint8_t(0x01));
-    QCOMPARE(p.board.Packets().at(1)[6], std::uint8_t(9));   // 10 ms
-    QCOMPARE(p.board.Packets().at(2)[7], std::uint8_t(93));  // 1000 ms
-    QVERIFY(Find<QRadioButton>(p.form2.get(), "Option1_1")->isChecked());
     QVERIFY(!Find<QRadioButton>(p.form2.get(), "Option1_2")->isChecked());
     QVERIFY(Find<QRadioButton>(p.form2.get(), "Option2_3")->isChecked());
   }
@@ -220,6 +254,54 @@ class BoardWindowTest : public QObject {
     }
     auto* label = Find<QLabel>(p.form2.get(), "Label1");
     QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance("Card 3 not found"));
+  }
+
+  // The main window's board: Form2 loads hidden once and shows with F8 (a beep before it is
+  // loaded).
+  void theHostLoadsTheWindowHiddenOnceAndShowsItWithF8() {
+    kv::test::TestSession t;
+    QWidget main;
+    auto board = std::make_unique<RecordingBoard>(t.scheduler);
+    RecordingBoard& recording = *board;
+    kv::BoardHost host(t.session, &main, std::move(board));
+    main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    QTest::keyClick(&main, Qt::Key_F8);
+    QCOMPARE(t.dialogs.Beeps(), 1);
+    host.LoadBoardWindow();
+    host.LoadBoardWindow();
+    QVERIFY(!host.boardWindow()->isVisible());
+    QCOMPARE(recording.Log().filter("OpenDevice"), QStringList{"0 OpenDevice(0) = 0"});
+    QTest::keyClick(&main, Qt::Key_F8);
+    QVERIFY(host.boardWindow()->isVisible());
+    QCOMPARE(t.dialogs.Beeps(), 1);
+  }
+
+  // The host's relay stack fires through the board the panel shows; a program that ends in a
+  // pulse clears the outputs before the board is closed.
+  void theHostsRelayStackShowsOnThePanelAndEndsCleared() {
+    kv::test::TestSession t;
+    t.session.model.ControlSystem = "DC";
+    QWidget main;
+    auto board = std::make_unique<RecordingBoard>(t.scheduler);
+    QStringList calls;  // the host takes the board with it: the calls are noted as they come
+    connect(board.get(), &RecordingBoard::called, [&](const kv::BoardCall& call) {
+      calls << QStringLiteral("%1 %2").arg(call.timeMs).arg(call.Text());
+    });
+    auto host = std::make_unique<kv::BoardHost>(t.session, &main, std::move(board));
+    host->LoadBoardWindow();
+    host->boardWindow()->Timer1().SetEnabled(false);
+    t.session.model.SolenoidNo = 6;
+    host->relayStack().FireRelayStack();
+    BoardWindow* form2 = host->boardWindow();
+    QVERIFY(!Lit(form2, 0) && Lit(form2, 1) && Lit(form2, 2));
+    t.scheduler.Advance(1000);
+    QVERIFY(Lit(form2, 0) && Lit(form2, 1) && Lit(form2, 2));
+    t.scheduler.Advance(100);
+    host.reset();
+    QCOMPARE(calls,
+             (QStringList{"0 OpenDevice(0) = 0", "0 WriteAllDigital(6)", "1000 WriteAllDigital(7)",
+                          "1100 ClearAllDigital()", "1100 CloseDevice()"}));
   }
 };
 

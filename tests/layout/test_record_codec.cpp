@@ -13,7 +13,7 @@ class RecordCodecTest : public QObject {
  private slots:
   void writesEveryFieldTypeExactly() {
     const QByteArray line = RecordWriter()
-                                .Str(QStringLiteral("Goods shed"))
+                                .Str(QStringLiteral("Gare de l'Est é €"))
                                 .Int(1500)
                                 .Int(-75)
                                 .Single(0.5f)
@@ -21,12 +21,7 @@ class RecordCodecTest : public QObject {
                                 .Bool(false)
                                 .Str(QString())
                                 .Line();
-    QCOMPARE(line, QByteArray("\"Goods shed\",1500,-75,.5,#TRUE#,#FALSE#,\"\"\r\n"));
-  }
-
-  void writesWindows1252Bytes() {
-    const QByteArray line = RecordWriter().Str(QStringLiteral("Gare de l'Est é €")).Line();
-    QCOMPARE(line, QByteArray("\"Gare de l'Est \xE9 \x80\"\r\n"));
+    QCOMPARE(line, QByteArray("\"Gare de l'Est \xE9 \x80\",1500,-75,.5,#TRUE#,#FALSE#,\"\"\r\n"));
   }
 
   void formatsSinglesAsTheFilesHoldThem_data() {
@@ -43,8 +38,7 @@ class RecordCodecTest : public QObject {
   }
   void formatsSinglesAsTheFilesHoldThem() {
     QFETCH(float, value);
-    QFETCH(QString, text);
-    QCOMPARE(kv::FormatSingle(value), text);
+    QTEST(kv::FormatSingle(value), "text");
   }
 
   void refusesTextThatWouldReadBackWrong_data() {
@@ -66,7 +60,8 @@ class RecordCodecTest : public QObject {
   }
 
   void readsEveryFieldType() {
-    RecordReader reader(QByteArray("\"12L\",255,#TRUE#,#FALSE#,#false#,\"MS Sans Serif\",8,-900,1.5\r\n"));
+    RecordReader reader(QByteArray(
+        "\"12L\",255,#TRUE#,#FALSE#,#false#,\"caf\xE9 \x80 \x93quoted\x94\",8,-900,1.5\r\n"));
     QVERIFY(reader.Next());
     QString text, font;
     qint32 colour = 0, x = 0;
@@ -78,10 +73,8 @@ class RecordCodecTest : public QObject {
             reader.Integer(&size) && reader.Long(&x) && reader.Single(&f));
     QCOMPARE(text, QStringLiteral("12L"));
     QCOMPARE(colour, 255);
-    QCOMPARE(bold, true);
-    QCOMPARE(italic, false);
-    QCOMPARE(underline, false);
-    QCOMPARE(font, QStringLiteral("MS Sans Serif"));
+    QCOMPARE(QList<bool>({bold, italic, underline}), QList<bool>({true, false, false}));
+    QCOMPARE(font, QStringLiteral("café € \u201Cquoted\u201D"));
     QCOMPARE(size, qint16(8));
     QCOMPARE(x, -900);
     QCOMPARE(f, 1.5f);
@@ -114,42 +107,11 @@ class RecordCodecTest : public QObject {
     QVERIFY(!reader.Next());
   }
 
-  void decodesWindows1252() {
-    RecordReader reader(QByteArray("\"caf\xE9 \x80 \x93quoted\x94\"\r\n"));
-    QVERIFY(reader.Next());
-    QString s;
-    QVERIFY(reader.Str(&s));
-    QCOMPARE(s, QStringLiteral("café € \u201Cquoted\u201D"));
-  }
-
   void undefinedCodePageBytesSurviveARoundTrip() {
     const QByteArray bytes("\x81\x8D\x8F\x90\x9D");
     QByteArray back;
     QVERIFY(kv::EncodeCp1252(kv::DecodeCp1252(bytes), &back));
     QCOMPARE(back, bytes);
-  }
-
-  void reportsBadFields_data() {
-    QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<QString>("error");
-    QTest::newRow("letter in a number") << QByteArray("12a,4") << "\"12a\" is not a number";
-    QTest::newRow("unterminated quote") << QByteArray("\"Goods shed,1500")
-                                        << "a quoted text has no closing quote";
-    QTest::newRow("truncated record") << QByteArray("1200") << "the record ends before its number field";
-    QTest::newRow("byte out of range") << QByteArray("1,300") << "300 is outside 0 to 255";
-    QTest::newRow("binary junk") << QByteArray("\x01\xFF\x02,\x7F") << "is not a number";
-  }
-  void reportsBadFields() {
-    QFETCH(QByteArray, line);
-    QFETCH(QString, error);
-    RecordReader reader(line);
-    QVERIFY(reader.Next());
-    qint32 a = -1;
-    quint8 b = 7;
-    const bool ok = reader.Long(&a) && reader.Byte(&b);
-    QVERIFY(!ok);
-    QVERIFY2(reader.Error().contains(error), qPrintable(reader.Error()));
-    QCOMPARE(b, quint8(7));  // a failed field leaves its target alone
   }
 
   void numbersRoundHalfToEvenAndEmptyFieldsReadAsZero() {
@@ -160,45 +122,9 @@ class RecordCodecTest : public QObject {
     bool t = false, numericTrue = false, numericFalse = true;
     QVERIFY(reader.Long(&a) && reader.Long(&b) && reader.Long(&c) && reader.Str(&s) &&
             reader.Bool(&t) && reader.Bool(&numericTrue) && reader.Bool(&numericFalse));
-    QCOMPARE(a, 12);
-    QCOMPARE(b, 14);
-    QCOMPARE(c, 0);
+    QCOMPARE(QList<qint32>({a, b, c}), QList<qint32>({12, 14, 0}));
     QCOMPARE(s, QString());
     QVERIFY(t && numericTrue && !numericFalse);
-  }
-
-  void exampleRecordsRoundTrip() {
-    const QByteArray file =
-        "1200,3450\r\n"
-        "\"Goods shed\",\"\\shed.bmp\",1500,2250,#TRUE#\r\n"
-        "\"12L\",255,#TRUE#,#FALSE#,#FALSE#,\"Microsoft Sans Serif\",8,900,1800\r\n"
-        "\"track 3\",120,450,720,450,10\r\n";
-    RecordReader reader(file);
-    QByteArray rewritten;
-    qint32 x = 0, y = 0;
-    QVERIFY(reader.Next() && reader.Long(&x) && reader.Long(&y));
-    rewritten += RecordWriter().Int(x).Int(y).Line();
-    QString tip, picture;
-    bool onTop = false;
-    QVERIFY(reader.Next() && reader.Str(&tip) && reader.Str(&picture) && reader.Long(&x) &&
-            reader.Long(&y) && reader.Bool(&onTop));
-    rewritten += RecordWriter().Str(tip).Str(picture).Int(x).Int(y).Bool(onTop).Line();
-    QString text, font;
-    qint32 colour = 0;
-    bool b1 = false, b2 = false, b3 = false;
-    qint16 size = 0;
-    QVERIFY(reader.Next() && reader.Str(&text) && reader.Long(&colour) && reader.Bool(&b1) &&
-            reader.Bool(&b2) && reader.Bool(&b3) && reader.Str(&font) && reader.Integer(&size) &&
-            reader.Long(&x) && reader.Long(&y));
-    rewritten += RecordWriter().Str(text).Int(colour).Bool(b1).Bool(b2).Bool(b3).Str(font)
-                     .Int(size).Int(x).Int(y).Line();
-    QString name;
-    qint32 x2 = 0, y2 = 0;
-    quint8 width = 0;
-    QVERIFY(reader.Next() && reader.Str(&name) && reader.Long(&x) && reader.Long(&y) &&
-            reader.Long(&x2) && reader.Long(&y2) && reader.Byte(&width));
-    rewritten += RecordWriter().Str(name).Int(x).Int(y).Int(x2).Int(y2).Int(width).Line();
-    QCOMPARE(rewritten, file);
   }
 };
 

@@ -1,17 +1,95 @@
+#include <QBoxLayout>
 #include <QDir>
-#include <QHelpEvent>
+#include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTest>
+#include <array>
 
+#include "panel/grid.h"
+#include "panel/grid_item.h"
 #include "panel/image_button.h"
-#include "toolbar_fixture.h"
+#include "panel/order_check_box.h"
+#include "panel/panel.h"
+#include "panel/panel_area.h"
+#include "panel/panel_slide.h"
+#include "panel/panel_toolbars.h"
+#include "panel/toolbar_frame.h"
+#include "support/test_session.h"
 
+using kv::GridItem;
 using kv::ImageButton;
 using kv::ToolbarFrame;
-using kv::test::ToolbarFixture;
 
+namespace {
+
+// The panel with its slide bars under the four toolbar frames, as the main window holds them,
+// with one track unit so that a repaint can be seen.
+struct Toolbars {
+  Toolbars() {
+    auto* column = new QVBoxLayout(&host);
+    auto* strip = new QHBoxLayout;
+    column->addLayout(strip);
+    for (int i = 1; i <= 4; ++i) {
+      frames[i] = new ToolbarFrame(QStringLiteral("fraToolbar_%1").arg(i), QString(), &host);
+      strip->addWidget(frames[i]);
+    }
+    area = new kv::PanelArea(t.session, &host);
+    column->addWidget(area, 1);
+    bars = new kv::PanelToolbars(t.session, *area, frames, &host);
+    host.resize(1280, 700);
+    host.show();
+    area->picScreen().LoadTrack(1, {150, 1500, 3000, 1500}, 10);
+    t.session.model.TrackCount = 1;
+  }
+  template <typename T>
+  T* Find(const QString& name) {
+    T* found = host.findChild<T*>(name);
+    if (!found) qFatal("no control %s", qPrintable(name));
+    return found;
+  }
+
+  QScrollBar* hsb() { return area->hsbScreen(); }
+  QScrollBar* vsb() { return area->vsbScreen(); }
+  QString Percent(int i) { return area->lblPerCent(i)->text(); }
+  ImageButton* Slide(int index) {
+    return Find<ImageButton>(QStringLiteral("imgBtnScroll_%1").arg(index));
+  }
+  int Repaints() { return area->picScreen().TrackRepaints(1); }
+  // Holds slide button `index` for `ticks` ticks of 40 ms, then lets go.
+  void Hold(int index, int ticks) {
+    QTest::mousePress(Slide(index), Qt::LeftButton);
+    for (int i = 0; i < ticks; ++i) t.scheduler.Advance(40);
+    QTest::mouseRelease(Slide(index), Qt::LeftButton);
+  }
+
+  GridItem& lines() { return area->picScreen().linGrid(); }
+  kv::Grid& grid() { return bars->grid(); }
+  QScrollBar* hsbGrid() { return Find<QScrollBar>(QStringLiteral("hsbGrid")); }
+  void ClickGridButton() {
+    QTest::mouseClick(Find<ImageButton>(QStringLiteral("imgBtnGrid")), Qt::LeftButton);
+  }
+  // The heavy lines among 1..`last`.
+  QList<int> Heavy(int last = GridItem::kLines) {
+    QList<int> heavy;
+    for (int i = 1; i <= last; ++i) {
+      if (lines().BorderWidth(i) == 2) heavy << i;
+    }
+    return heavy;
+  }
+
+  kv::test::TestSession t;
+  QWidget host;
+  std::array<ToolbarFrame*, 5> frames{};
+  kv::PanelArea* area = nullptr;
+  kv::PanelToolbars* bars = nullptr;
+};
+
+}  // namespace
+
+// The toolbars: their buttons and frames, the slide and the grid.
 class ToolbarsTest : public QObject {
   Q_OBJECT
 
@@ -41,7 +119,7 @@ class ToolbarsTest : public QObject {
     QFETCH(QString, name);
     QFETCH(QString, frame);
     QFETCH(QString, tip);
-    ToolbarFixture f;
+    Toolbars f;
     auto* button = f.Find<ImageButton>(name);
     QCOMPARE(button->parentWidget()->objectName(), frame);
     QCOMPARE(button->toolTip(), tip);
@@ -50,7 +128,7 @@ class ToolbarsTest : public QObject {
   }
 
   void theFramesCarryTheirTexts() {
-    ToolbarFixture f;
+    Toolbars f;
     QCOMPARE(f.frames[1]->title(), QStringLiteral("click here to backup path and object files"));
     QCOMPARE(f.frames[1]->toolTip(), QStringLiteral(" click any of these 5 objects to create one"));
     const std::pair<const char*, const char*> captions[] = {
@@ -70,25 +148,23 @@ class ToolbarsTest : public QObject {
   }
 
   void theCreateButtonsOfferTheNextNumber() {
-    ToolbarFixture f;
+    Toolbars f;
     f.t.session.model.ImageCount = 3;
     f.t.session.model.SensorCount = 255;
-    auto* picture = f.Find<ImageButton>(QStringLiteral("imgBtnImg"));
-    QTest::mouseMove(picture, QPoint(10, 10));
-    QCOMPARE(picture->toolTip(), QStringLiteral(" 4"));
-    auto* sensor = f.Find<ImageButton>(QStringLiteral("imgBtnAws"));
-    QTest::mouseMove(sensor, QPoint(10, 10));
-    QCOMPARE(sensor->toolTip(), QStringLiteral(" 256"));
-    f.t.session.model.LabelCount = 0;
-    auto* label = f.Find<ImageButton>(QStringLiteral("imgBtnLbl"));
-    QTest::mouseMove(label, QPoint(10, 10));
-    QCOMPARE(label->toolTip(), QStringLiteral(" 1"));
+    auto tipUnderPointer = [&](const char* name) {
+      auto* button = f.Find<ImageButton>(QLatin1String(name));
+      QTest::mouseMove(button, QPoint(10, 10));
+      return button->toolTip();
+    };
+    QCOMPARE(tipUnderPointer("imgBtnImg"), QStringLiteral(" 4"));
+    QCOMPARE(tipUnderPointer("imgBtnAws"), QStringLiteral(" 256"));
+    QCOMPARE(tipUnderPointer("imgBtnLbl"), QStringLiteral(" 1"));
   }
 
   void aClickInsideAToolbarIsNoBackupClick() {
     // Only a click on a toolbar frame itself asks for the backup; the frames and buttons
     // inside it take their own.
-    ToolbarFixture f;
+    Toolbars f;
     QSignalSpy backup(f.frames[2], &ToolbarFrame::frameClicked);
     auto* scroll = f.Find<ToolbarFrame>(QStringLiteral("fraBtnScroll"));
     QTest::mouseClick(scroll, Qt::LeftButton, {}, QPoint(3, scroll->height() - 3));
@@ -107,6 +183,236 @@ class ToolbarsTest : public QObject {
       QVERIFY2(renderer.isValid(), qPrintable(name));
       QCOMPARE(renderer.viewBox(), QRect(0, 0, 32, 32));
     }
+  }
+
+  void thePercentLabelsReadFromZeroToAHundred_data() {
+    QTest::addColumn<bool>("across");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("across 325") << true << 325 << " 0%";
+    QTest::newRow("across 326") << true << 326 << " 1%";
+    QTest::newRow("across half") << true << 16300 << " 50%";
+    QTest::newRow("across max") << true << 32760 << " 100%";
+    QTest::newRow("down max") << false << 32767 << " 100%";
+    QTest::newRow("down 3259") << false << 3259 << " 9%";
+  }
+  void thePercentLabelsReadFromZeroToAHundred() {
+    QFETCH(bool, across);
+    QFETCH(int, value);
+    QFETCH(QString, text);
+    Toolbars f;
+    (across ? f.hsb() : f.vsb())->setValue(value);
+    QCOMPARE(f.Percent(across ? 1 : 2), text);
+    const QPointF origin = f.area->picScreen().Origin();
+    QCOMPARE(across ? origin.x() : origin.y(), double(value));
+  }
+
+  void theBarsHaveTheirRanges() {
+    Toolbars f;
+    QCOMPARE((QList<int>{f.hsb()->maximum(), f.hsb()->singleStep(), f.hsb()->pageStep(),
+                         f.vsb()->maximum(), f.vsb()->singleStep(), f.vsb()->pageStep()}),
+             (QList<int>{32760, 1, 1, 32767, 100, 2600}));
+  }
+
+  void aClickOnAPercentLabelReturnsToTheOrigin() {
+    Toolbars f;
+    f.hsb()->setValue(5000);
+    f.vsb()->setValue(32767);
+    QTest::mouseClick(f.area->lblPerCent(2), Qt::LeftButton);
+    QCOMPARE(QPoint(f.hsb()->value(), f.vsb()->value()), QPoint(0, 0));
+    QCOMPARE(f.Percent(1) + f.Percent(2), QStringLiteral(" 0% 0%"));
+    QCOMPARE(f.area->picScreen().Origin(), QPointF(0, 0));
+  }
+
+  void aHeldSlideAcceleratesAndStopsAtOnceWhenLetGo() {
+    Toolbars f;
+    QTest::mousePress(f.Slide(3), Qt::RightButton);  // only the left button slides
+    f.t.scheduler.Advance(200);
+    QTest::mouseRelease(f.Slide(3), Qt::RightButton);
+    QVERIFY(!f.bars->slide().timPollKeys().Running());
+    QTest::mousePress(f.Slide(3), Qt::LeftButton);
+    QList<int> across;
+    for (int ms : {39, 1, 40, 40}) {
+      f.t.scheduler.Advance(ms);
+      across << f.hsb()->value();
+    }
+    QCOMPARE(across, (QList<int>{0, 10, 30, 60}));
+    QCOMPARE(f.area->picScreen().Origin(), QPointF(60, 0));
+    QCOMPARE(f.Repaints(), 0);
+    QTest::mouseRelease(f.Slide(3), Qt::LeftButton);
+    QCOMPARE(f.bars->slide().ScrollStep, 0);
+    QVERIFY(!f.bars->slide().timPollKeys().Running());
+    QCOMPARE(f.Repaints(), 1);  // the bar stands inside its range
+    QCOMPARE(f.bars->slide().hsbScreenTag, QStringLiteral("0"));
+    f.t.scheduler.Advance(400);
+    QCOMPARE(f.hsb()->value(), 60);
+  }
+
+  void eachDirectionMovesItsBar_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("across");
+    QTest::addColumn<int>("down");
+    QTest::newRow("up") << 0 << 1000 << 1000 - 30;
+    QTest::newRow("right") << 3 << 1000 + 30 << 1000;
+    QTest::newRow("down") << 6 << 1000 << 1000 + 30;
+    QTest::newRow("left") << 9 << 1000 - 30 << 1000;
+  }
+  void eachDirectionMovesItsBar() {
+    QFETCH(int, index);
+    QFETCH(int, across);
+    QFETCH(int, down);
+    Toolbars f;
+    f.hsb()->setValue(1000);
+    f.vsb()->setValue(1000);
+    f.Hold(index, 2);
+    QCOMPARE(f.hsb()->value(), across);
+    QCOMPARE(f.vsb()->value(), down);
+  }
+
+  void aStepPastTheEndIsNotTaken() {
+    Toolbars f;
+    f.hsb()->setValue(32705);
+    // 32715, 32735; then 32765 and 32805 would pass 32760: the slide stops short.
+    f.Hold(3, 4);
+    QCOMPARE(f.hsb()->value(), 32735);
+    QCOMPARE(f.Repaints(), 1);
+  }
+
+  void nothingIsRepaintedWhenBothBarsStandAtAnEnd() {
+    Toolbars f;
+    f.Hold(0, 3);  // up from the top: no step is taken
+    QCOMPARE(f.vsb()->value(), 0);
+    QCOMPARE(f.Repaints(), 0);
+    f.hsb()->setValue(32750);
+    f.Hold(3, 2);  // 32760 exactly: the far end
+    QCOMPARE(f.hsb()->value(), 32760);
+    QCOMPARE(f.Repaints(), 0);
+    f.vsb()->setValue(100);
+    f.Hold(3, 1);  // across still at its end, but down stands inside
+    QCOMPARE(f.Repaints(), 1);
+  }
+
+  void theOrderOptionFlipsOnEveryMouseUp() {
+    Toolbars f;
+    auto* box = f.Find<kv::OrderCheckBox>(QStringLiteral("chkOrder"));
+    QCOMPARE(box->Value(), 1);
+    QCOMPARE(box->text(), QStringLiteral("superimpose"));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    QCOMPARE(box->Value(), 2);
+    QCOMPARE(box->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(box->text(), QStringLiteral("subordinate"));
+    QVERIFY(box->OrderToggle);
+    QTest::mouseClick(box, Qt::RightButton, {}, QPoint(6, box->height() / 2));
+    QCOMPARE(box->Value(), 1);
+    QCOMPARE(box->text(), QStringLiteral("superimpose"));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    box->Reset();
+    QCOMPARE(box->Value(), 1);
+    QVERIFY(!box->OrderToggle);
+  }
+
+  void theCaptionLinesUpOneAndTwoDigits_data() {
+    QTest::addColumn<int>("squares");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("5") << 5 << "squares  5";
+    QTest::newRow("9") << 9 << "squares  9";
+    QTest::newRow("10") << 10 << "squares 10";
+    QTest::newRow("50") << 50 << "squares 50";
+  }
+  void theCaptionLinesUpOneAndTwoDigits() {
+    QFETCH(int, squares);
+    QFETCH(QString, caption);
+    Toolbars f;
+    auto* frame = f.Find<QGroupBox>(QStringLiteral("fraBtnGrid"));
+    QCOMPARE(frame->title(), QStringLiteral("squares"));  // until the spacing first changes
+    f.ClickGridButton();
+    f.hsbGrid()->setValue(squares == 5 ? 6 : 5);
+    f.hsbGrid()->setValue(squares);
+    QCOMPARE(frame->title(), caption);
+  }
+
+  void theGridButtonLoadsAndUnloadsEveryLine() {
+    Toolbars f;
+    QCOMPARE(f.lines().LoadedCount(), 0);
+    QVERIFY(f.hsbGrid()->isHidden());
+    auto* button = f.Find<kv::ImageButton>(QStringLiteral("imgBtnGrid"));
+    const Qt::CursorShape before = button->cursor().shape();
+    f.ClickGridButton();
+    QVERIFY(f.grid().GridOn);
+    QVERIFY(!f.grid().GridLoadPending);
+    QCOMPARE(f.lines().LoadedCount(), 1045);
+    QVERIFY(!f.hsbGrid()->isHidden());
+    QCOMPARE(f.hsbGrid()->value(), 5);
+    QCOMPARE(button->cursor().shape(), before);
+    for (int i = 1; i <= 1045; ++i) QVERIFY(f.lines().IsVisible(i));
+    QCOMPARE(f.lines().Line(1), QLineF(0, 75, 43300, 75));
+    QCOMPARE(f.lines().Line(499), QLineF(0, 37425, 43300, 37425));
+    QCOMPARE(f.lines().Line(500), QLineF(0, 0, 0, 35000));
+    QCOMPARE(f.lines().Line(1045), QLineF(40875, 0, 40875, 35000));
+
+    f.ClickGridButton();
+    QVERIFY(!f.grid().GridOn);
+    QCOMPARE(f.lines().LoadedCount(), 0);
+    QVERIFY(f.hsbGrid()->isHidden());
+
+    f.ClickGridButton();
+    QCOMPARE(f.lines().LoadedCount(), 1045);
+    QVERIFY(!f.hsbGrid()->isHidden());
+    // Lines that are not there are passed over.
+    f.grid().DrawGrid();
+    QVERIFY(!f.lines().Load(0));
+    QVERIFY(!f.lines().Load(1046));
+  }
+
+  void heavyLinesFallByTheCountThatRunsAcrossRedraws() {
+    Toolbars f;
+    f.ClickGridButton();  // spacing 5, the count from 0: 1045 lines end on a heavy one
+    QCOMPARE(f.Heavy(16), (QList<int>{5, 10, 15}));
+    QCOMPARE(f.Heavy().size(), 209);
+    QCOMPARE(int(f.grid().GridWeightCount), 0);
+
+    f.hsbGrid()->setValue(7);  // re-laid without reloading: 1045 = 149 x 7 + 2
+    QCOMPARE(f.Heavy(22), (QList<int>{7, 14, 21}));
+    QCOMPARE(int(f.grid().GridWeightCount), 2);
+
+    // Hidden and shown again, the count goes on from 2: heavy at 5, 12, 19.
+    f.ClickGridButton();
+    f.ClickGridButton();
+    QCOMPARE(f.Heavy(22), (QList<int>{5, 12, 19}));
+    QCOMPARE(f.lines().BorderWidth(7), 1);
+  }
+
+  void aSpacingBelowTheCountLeavesLinesLightUntilTheCountWraps() {
+    Toolbars f;
+    f.ClickGridButton();
+    f.hsbGrid()->setValue(50);  // the count from 0 ends at 1045 - 1000 = 45
+    QCOMPARE(int(f.grid().GridWeightCount), 45);
+    QCOMPARE(f.lines().BorderWidth(210), 1);
+    f.hsbGrid()->setValue(10);
+    // 46 .. 254 never equals 10: lines 1 to 209 light; line 210 wraps the count to 0 and keeps
+    // its width; from there every tenth line is heavy again.
+    QCOMPARE(f.Heavy(219), QList<int>{});
+    QCOMPARE(f.lines().BorderWidth(210), 1);
+    QCOMPARE(f.Heavy(240), (QList<int>{220, 230, 240}));
+    QCOMPARE(int(f.grid().GridWeightCount), (1045 - 210) % 10);
+  }
+
+  void theGridIsDrawnBehindTheLayoutInLightGrey() {
+    Toolbars f;
+    kv::Panel& panel = f.area->picScreen();
+    panel.LoadTrack(1, {0, 1500, 3000, 1500}, 4);
+    f.ClickGridButton();
+    const QImage shot = panel.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb grey = qRgb(0xC0, 0xC0, 0xC0);
+    QCOMPARE(shot.pixel(2, 5), grey);             // horizontal line 1 at 75 twips
+    QCOMPARE(shot.pixel(0, 2), grey);             // vertical line 500 at 0
+    QCOMPARE(shot.pixel(2, 3), qRgb(255, 255, 255));
+    QCOMPARE(shot.pixel(50, 98), qRgb(0, 0, 0));  // the track covers grid line 20
+    QCOMPARE(shot.pixel(50, 100), qRgb(255, 255, 255));
+    // Line 25 (at 125 px) is heavy: two pixels wide.
+    QCOMPARE(shot.pixel(2, 124), grey);
+    QCOMPARE(shot.pixel(2, 125), grey);
+    QCOMPARE(shot.pixel(2, 126), qRgb(255, 255, 255));
   }
 };
 

@@ -1,12 +1,17 @@
 #include <QLabel>
-#include <QSignalSpy>
+#include <QScrollBar>
 #include <QTest>
 
 #include "app/application.h"
 #include "app/main_window.h"
 #include "hardware/dcc_link.h"
+#include "hardware/recording_board.h"
+#include "hardware/ui/board_host.h"
 #include "layout/port_file.h"
+#include "panel/grid.h"
 #include "panel/image_button.h"
+#include "panel/panel.h"
+#include "panel/panel_toolbars.h"
 #include "panel/zorder.h"
 #include "support/fake_dcc_line.h"
 #include "support/find_control.h"
@@ -22,8 +27,8 @@ namespace {
 const QString kBase = QStringLiteral("Saturday, Dec 5 2026  09:41 AM   Yard in Kelvarne ");
 
 // The main window of a layout named Yard, its DCC link aimed at fake lines.
-struct Rig {
-  explicit Rig(const QString& system, bool dccPoints) {
+struct DccRig {
+  DccRig(const QString& system, bool dccPoints) {
     t.session.model.ControlSystem = system;
     t.session.model.HasDccPoints = dccPoints;
     t.session.model.LayoutName = QStringLiteral("Yard");
@@ -45,14 +50,81 @@ struct Rig {
 
 }  // namespace
 
-class ModemStatusTest : public QObject {
+// The panel, its toolbars, the board and the DCC link as the main window holds them.
+class MainWindowPartsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { qputenv("KELVARNE_BOARD", "recording"); }
+
+  void thePanelFillsTheHostUnderTheToolbars() {
+    TestSession t;
+    t.session.model.ProgMode = kv::kModify;
+    kv::MainWindow main(t.session);
+    main.ShowModeToolbars();
+    main.show();
+    auto* host = main.findChild<QWidget*>(QStringLiteral("panelHost"));
+    QVERIFY(host && host->isAncestorOf(&main.picScreen()));
+    for (const char* name : {"hsbScreen", "vsbScreen", "lblPerCent_1", "lblPerCent_2"}) {
+      auto* control = host->findChild<QWidget*>(QLatin1String(name));
+      QVERIFY2(control && control->isVisible(), name);
+    }
+    QVERIFY(main.picScreen().width() > 1000 && main.picScreen().height() > 500);
+    // The slide buttons sit in the slide toolbar, the grid button in the edit toolbar.
+    auto* slideBar = main.findChild<QWidget*>(QStringLiteral("fraToolbar_2"));
+    for (int index : {0, 3, 6, 9}) {
+      QVERIFY(slideBar->findChild<kv::ImageButton*>(QStringLiteral("imgBtnScroll_%1").arg(index)));
+    }
+    auto* editBar = main.findChild<QWidget*>(QStringLiteral("fraToolbar_3"));
+    auto* gridButton = editBar->findChild<kv::ImageButton*>(QStringLiteral("imgBtnGrid"));
+    QVERIFY(gridButton && gridButton->isVisible());
+    QTest::mouseClick(gridButton, Qt::LeftButton);
+    QVERIFY(main.panelToolbars().grid().GridOn);
+    QVERIFY(main.findChild<QScrollBar*>(QStringLiteral("hsbGrid"))->isVisible());
+  }
+
+  void aHeldSlideButtonMovesTheWindowsPanelOnItsTimer() {
+    TestSession t;
+    t.session.model.ProgMode = kv::kOperate;
+    kv::MainWindow main(t.session);
+    main.show();
+    auto* down = main.findChild<kv::ImageButton*>(QStringLiteral("imgBtnScroll_6"));
+    QTest::mousePress(down, Qt::LeftButton);
+    t.scheduler.Advance(120);
+    QTest::mouseRelease(down, Qt::LeftButton);
+    QCOMPARE(main.picScreen().Origin(), QPointF(0, 60));
+    QCOMPARE(main.findChild<QScrollBar*>(QStringLiteral("vsbScreen"))->value(), 60);
+  }
+
+  void theSystemsWithABoardLoadItsPanelHidden_data() {
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<bool>("loaded");
+    QTest::newRow("DC") << "DC" << true;
+    QTest::newRow("DCC + DC") << "DCC + DC" << true;
+    QTest::newRow("DCC") << "DCC" << false;
+  }
+  void theSystemsWithABoardLoadItsPanelHidden() {
+    QFETCH(QString, system);
+    QFETCH(bool, loaded);
+    TestSession t;
+    t.session.model.ControlSystem = system;
+    t.session.model.ProgMode = kv::kOperate;
+    kv::MainWindow main(t.session);
+    main.ConnectControlSystem();
+    auto* board = qobject_cast<kv::RecordingBoard*>(&main.board().library());
+    QVERIFY(board);
+    QWidget* form2 = main.findChild<QWidget*>("Form2");
+    QCOMPARE(form2 != nullptr, loaded);
+    QCOMPARE(board->Log(), loaded ? QStringList{"0 OpenDevice(0) = 0"} : QStringList{});
+    if (!loaded) return;
+    QVERIFY(!form2->isVisible());
+    QCOMPARE(form2->findChild<QLabel*>("Label1")->text(), QStringLiteral("Card 0 connected"));
+  }
+
   // A DCC layout: the load chain reads port.txt, finds the box, and the caption, the label and
   // the picture follow the modem from then on, every 500 ms.
   void theCaptionFollowsTheModem() {
-    Rig r("DCC", true);
+    DccRig r("DCC", true);
     r.t.Write(kv::kPortFile, "1\r\n");
     r.t.session.model.PointSide = "7R";
     r.main.ConnectControlSystem();
@@ -83,7 +155,7 @@ class ModemStatusTest : public QObject {
   }
 
   void offLineShowsNoModem() {
-    Rig r("DCC + DC", false);
+    DccRig r("DCC + DC", false);
     r.t.dialogs.QueueText("0");
     r.main.ConnectControlSystem();
     QCOMPARE(r.t.dialogs.Last().title, QStringLiteral("DCC Box disconnected"));
@@ -95,16 +167,6 @@ class ModemStatusTest : public QObject {
     QVERIFY(!Find<kv::ImageButton>(&r.main, "imgBtnTog_5")->pixmap().isNull());
     QVERIFY(!Find<kv::ImageButton>(&r.main, "imgBtnTog_6")->pixmap().isNull());
     QVERIFY(r.log->opened.isEmpty());
-  }
-
-  void aDcLayoutNeverLooksForTheBox() {
-    Rig r("DC", false);
-    r.t.Write(kv::kPortFile, "1\r\n");
-    r.main.ConnectControlSystem();
-    r.main.UpdateCaption();
-    QCOMPARE(r.main.windowTitle(), kBase + "DC");
-    QVERIFY(r.log->opened.isEmpty());
-    QVERIFY(r.t.dialogs.Transcript().isEmpty());
   }
 
   void theLocoWindowComesUpWhenOperatingWithDcc_data() {
@@ -123,7 +185,7 @@ class ModemStatusTest : public QObject {
     QFETCH(QString, system);
     QFETCH(int, mode);
     QFETCH(bool, shown);
-    Rig r(system, false);
+    DccRig r(system, false);
     r.main.ShowLocoWindow();  // none registered: nothing to show, nothing falls over
     QWidget loco;
     r.main.RegisterLocoWindow(&loco);
@@ -142,5 +204,5 @@ class ModemStatusTest : public QObject {
   }
 };
 
-KV_TEST_MAIN(ModemStatusTest)
-#include "test_modem_status.moc"
+KV_TEST_MAIN(MainWindowPartsTest)
+#include "test_main_window_parts.moc"

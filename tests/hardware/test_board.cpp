@@ -1,0 +1,411 @@
+#include <QMutex>
+#include <QMutexLocker>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+#include <memory>
+
+#include "hardware/board_choice.h"
+#include "hardware/board_protocol.h"
+#include "hardware/no_board.h"
+#include "hardware/recording_board.h"
+#include "hardware/usb_board.h"
+#include "support/test_session.h"
+
+using kv::BoardInputs;
+using kv::BoardPacket;
+using kv::RecordingBoard;
+using kv::UsbBoard;
+
+namespace {
+
+BoardPacket Packet(const QByteArray& hex) {
+  const QByteArray raw = QByteArray::fromHex(hex);
+  BoardPacket p{};
+  for (int i = 0; i < 8; ++i) p[i] = static_cast<std::uint8_t>(raw.at(i));
+  return p;
+}
+QStringList Hex(const QList<BoardPacket>& packets) {
+  QStringList out;
+  for (const BoardPacket& p : packets) {
+    out << QByteArray(reinterpret_cast<const char*>(p.data()), int(p.size())).toHex(' ');
+  }
+  return out;
+}
+
+// A board on a wire that the test controls: it keeps what was written, hands out the input
+// packets it is given, and fails when told to.
+struct Wire {
+  QMutex mutex;
+  bool present = true;
+  QString problem;  // why a board that is there does not open
+  bool failWrites = false;
+  bool failReads = false;
+  int vendor = -1;
+  int product = -1;
+  int closes = 0;
+  QStringList writes;  // hex, report number first
+  QList<BoardPacket> inputs;
+  QList<Qt::HANDLE> readThreads;
+
+  QStringList Writes() {
+    QMutexLocker lock(&mutex);
+    return writes;
+  }
+};
+
+class FakeTransport final : public kv::BoardTransport {
+ public:
+  explicit FakeTransport(std::shared_ptr<Wire> wire) : wire_(std::move(wire)) {}
+  bool Open(int vendorId, int productId) override {
+    QMutexLocker lock(&wire_->mutex);
+    wire_->vendor = vendorId;
+    wire_->product = productId;
+    return wire_->present;
+  }
+  QString OpenProblem() const override {
+    QMutexLocker lock(&wire_->mutex);
+    return wire_->problem;
+  }
+  void Close() override {
+    QMutexLocker lock(&wire_->mutex);
+    ++wire_->closes;
+  }
+  bool Write(const QByteArray& report) override {
+    QMutexLocker lock(&wire_->mutex);
+    if (wire_->failWrites) return false;
+    wire_->writes << QString::fromLatin1(report.toHex(' '));
+    return true;
+  }
+  int Read(std::uint8_t* buffer, int size, int timeoutMs) override {
+    {
+      QMutexLocker lock(&wire_->mutex);
+      wire_->readThreads << QThread::currentThreadId();
+      if (wire_->failReads) return -1;
+      if (!wire_->inputs.isEmpty() && size >= 8) {
+        const BoardPacket p = wire_->inputs.takeFirst();
+        std::copy(p.begin(), p.end(), buffer);
+        return 8;
+      }
+    }
+    QThread::msleep(static_cast<unsigned long>(timeoutMs));
+    return 0;
+  }
+
+ private:
+  std::shared_ptr<Wire> wire_;
+};
+
+UsbBoard::TransportFactory On(const std::shared_ptr<Wire>& wire) {
+  return [wire]() { return std::make_unique<FakeTransport>(wire); };
+}
+
+const QString kReset = "00 00 00 00 00 00 00 00 00";
+
+}  // namespace
+
+// The board library: the packets its calls send and the inputs it reads, on the recording board
+// and through the USB driver over a wire the test controls.
+class BoardTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyCallSendsTheWholeStateWithItsCommand() {
+    kv::VirtualScheduler clock;
+    RecordingBoard board(clock);
+    QCOMPARE(board.OpenDevice(0), 0);
+    board.WriteAllDigital(0x55);
+    board.OutputAnalogChannel(1, 210);
+    board.ResetCounter(1);
+    board.SetCounterDebounceTime(1, 10);
+    board.SetCounterDebounceTime(2, 1000);
+    board.ClearDigitalChannel(1);  // the debounce bytes travel with the outputs from now on
+    board.OutputAnalogChannel(2, 255);
+    board.ResetCounter(2);
+    board.SetDigitalChannel(8);
+    board.OutputAllAnalog(1, 2);
+    board.SetAllDigital();
+    board.ClearAllAnalog();
+    QSignalSpy changed(&board, &kv::BoardLibrary::outputsChanged);
+    QCOMPARE(board.OpenDevice(0), 0);  // opened again: reset again
+    // Opening resets the board; then each packet carries the command and the whole state.
+    QCOMPARE(Hex(board.Packets()),
+             (QStringList{"00 00 00 00 00 00 00 00", "05 55 00 00 00 00 00 00",
+                          "05 55 d2 00 00 00 00 00", "03 55 d2 00 00 00 00 00",
+                          "01 55 d2 00 00 00 09 00", "02 55 d2 00 00 00 09 5d",
+                          "05 54 d2 00 00 00 09 5d", "05 54 d2 ff 00 00 09 5d",
+                          "04 54 d2 ff 00 00 09 5d", "05 d4 d2 ff 00 00 09 5d",
+                          "05 d4 01 02 00 00 09 5d", "05 ff 01 02 00 00 09 5d",
+                          "05 ff 00 00 00 00 09 5d", "00 00 00 00 00 00 00 00"}));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(board.Outputs().digital, std::uint8_t(0));
+  }
+
+  void argumentsOutOfRangeChangeNothing() {
+    kv::VirtualScheduler clock;
+    RecordingBoard board(clock);
+    board.OpenDevice(0);
+    board.WriteAllDigital(6);
+    board.OutputAnalogChannel(2, 100);
+    QSignalSpy changed(&board, &kv::BoardLibrary::outputsChanged);
+    const int before = int(board.Packets().size());
+    board.WriteAllDigital(256);  // cut to a byte it would be 0: another solenoid
+    board.WriteAllDigital(-1);
+    board.OutputAnalogChannel(3, 10);
+    board.OutputAnalogChannel(0, 10);
+    board.OutputAnalogChannel(1, 256);
+    board.OutputAllAnalog(300, 4);
+    board.SetDigitalChannel(0);
+    board.SetDigitalChannel(9);
+    board.ClearDigitalChannel(9);
+    board.SetAnalogChannel(3);
+    board.ResetCounter(3);
+    board.SetCounterDebounceTime(0, 10);
+    QCOMPARE(int(board.Packets().size()), before);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(board.Outputs().digital, std::uint8_t(6));
+    QCOMPARE(board.Outputs().analog2, std::uint8_t(100));
+    QCOMPARE(board.ReadCounter(3), 0);
+    QCOMPARE(board.ReadDigitalChannel(6), false);
+    QCOMPARE(board.Calls().size(), qsizetype(17));  // each was still made, and recorded
+  }
+
+  void debounceTimeToByte_data() {
+    QTest::addColumn<int>("ms");
+    QTest::addColumn<int>("byte");
+    QTest::newRow("0 ms: the shortest") << 0 << 3;
+    QTest::newRow("1 ms") << 1 << 3;
+    QTest::newRow("2 ms") << 2 << 4;
+    QTest::newRow("10 ms") << 10 << 9;
+    QTest::newRow("1000 ms") << 1000 << 93;
+    QTest::newRow("7450 ms") << 7450 << 255;
+    QTest::newRow("longer: the longest") << 60000 << 255;
+    QTest::newRow("negative: the shortest") << -5 << 3;
+  }
+  void debounceTimeToByte() {
+    QFETCH(int, ms);
+    QFETCH(int, byte);
+    QCOMPARE(int(kv::DebounceByte(ms)), byte);
+  }
+
+  // Inputs 1 to 5 come in an odd bit order; then the status, analogue 1 and 2, counters 1 and 2.
+  void inputPackets_data() {
+    QTest::addColumn<QString>("packet");
+    QTest::addColumn<QString>("decoded");
+    QTest::newRow("input 1 is bit 4") << "1001000000000000" << "1 1 0 0 0 0";
+    QTest::newRow("input 2 is bit 5") << "2001000000000000" << "2 1 0 0 0 0";
+    QTest::newRow("input 3 is bit 0") << "0102000000000000" << "4 2 0 0 0 0";
+    QTest::newRow("input 4 is bit 6") << "4003000000000000" << "8 3 0 0 0 0";
+    QTest::newRow("input 5 is bit 7") << "8004000000000000" << "16 4 0 0 0 0";
+    QTest::newRow("bits 1 to 3: none") << "0e01000000000000" << "0 1 0 0 0 0";
+    QTest::newRow("all") << "ff017f8034120200" << "31 1 127 128 4660 2";
+    QTest::newRow("counters at top") << "000100ffffffffff" << "0 1 0 255 65535 65535";
+  }
+  void inputPackets() {
+    QFETCH(QString, packet);
+    const BoardInputs in = kv::DecodeInputs(Packet(packet.toLatin1()));
+    QTEST(QStringLiteral("%1 %2 %3 %4 %5 %6")
+              .arg(in.digital)
+              .arg(in.status)
+              .arg(in.analog1)
+              .arg(in.analog2)
+              .arg(in.counter1)
+              .arg(in.counter2),
+          "decoded");
+  }
+
+  void withNoBoardEveryCallDoesNothing() {
+    kv::NoBoard none;
+    QSignalSpy changed(&none, &kv::BoardLibrary::outputsChanged);
+    QCOMPARE(none.OpenDevice(0), -1);
+    none.WriteAllDigital(7);
+    none.SetAllAnalog();
+    none.SetCounterDebounceTime(1, 10);
+    int a = 11, b = 12;
+    none.ReadAllAnalog(a, b);
+    QCOMPARE(QList<int>({a, b}), QList<int>({11, 12}));  // nothing filled in
+    QCOMPARE(none.ReadAllDigital(), 0);
+    QCOMPARE(none.ReadCounter(1), 0);
+    QCOMPARE(none.ReadAnalogChannel(1), 0);
+    none.CloseDevice();
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(none.Outputs() == kv::BoardOutputState{});
+  }
+
+  void loopbackWiresOutputsToInputs() {
+    kv::VirtualScheduler clock;
+    RecordingBoard board(clock);
+    board.SetLoopback(true);
+    board.OpenDevice(0);
+    board.WriteAllDigital(0xF3);  // outputs 1, 2, 5 to 8: inputs 1, 2 and 5
+    board.OutputAllAnalog(40, 200);
+    QCOMPARE(board.ReadAllDigital(), 0x13);
+    QCOMPARE(board.ReadDigitalChannel(5), true);
+    QCOMPARE(board.ReadDigitalChannel(3), false);
+    int a = 0, b = 0;
+    board.ReadAllAnalog(a, b);
+    QCOMPARE(QList<int>({a, b}), QList<int>({40, 200}));
+    board.ClearDigitalChannel(1);
+    board.SetDigitalChannel(1);  // a second rise on input 1
+    QCOMPARE(board.ReadCounter(1), 2);
+    QCOMPARE(board.ReadCounter(2), 1);
+    board.ResetCounter(1);
+    QCOMPARE(board.ReadCounter(1), 0);
+    QCOMPARE(board.ReadCounter(2), 1);
+  }
+
+  void aLongRunKeepsOnlyTheNewestCalls() {
+    kv::VirtualScheduler clock;
+    RecordingBoard board(clock);
+    board.SetKeepLimit(3);
+    board.OpenDevice(0);
+    for (int v = 1; v <= 5; ++v) board.WriteAllDigital(v);
+    QCOMPARE(board.Log(),
+             (QStringList{"0 WriteAllDigital(3)", "0 WriteAllDigital(4)", "0 WriteAllDigital(5)"}));
+    QCOMPARE(Hex(board.Packets()),
+             (QStringList{"05 03 00 00 00 00 00 00", "05 04 00 00 00 00 00 00",
+                          "05 05 00 00 00 00 00 00"}));
+  }
+
+  // The board of the card address is opened and reset; every packet then reaches the wire, in
+  // order, behind the report number.
+  void packetsReachTheWireInOrderWithTheReportNumber() {
+    auto wire = std::make_shared<Wire>();
+    UsbBoard board(On(wire));
+    QCOMPARE(board.OpenDevice(2), 2);
+    QCOMPARE(wire->vendor, 0x10CF);
+    QCOMPARE(wire->product, 0x5502);
+    board.WriteAllDigital(0x55);
+    board.OutputAnalogChannel(1, 210);
+    board.ResetCounter(1);
+    board.SetCounterDebounceTime(1, 10);
+    board.ClearAllDigital();
+    QTRY_COMPARE(wire->Writes(),
+                 (QStringList{kReset, "00 05 55 00 00 00 00 00 00", "00 05 55 d2 00 00 00 00 00",
+                              "00 03 55 d2 00 00 00 00 00", "00 01 55 d2 00 00 00 09 00",
+                              "00 05 00 d2 00 00 00 09 00"}));
+  }
+
+  void inputsAreReadOffTheWindowThread() {
+    auto wire = std::make_shared<Wire>();
+    UsbBoard board(On(wire));
+    board.OpenDevice(1);
+    {
+      QMutexLocker lock(&wire->mutex);
+      wire->inputs << BoardPacket{0x91, 0x02, 0x7F, 0x80, 0x34, 0x12, 0x02, 0x00};
+    }
+    // The answer comes back as an event: the window thread never waits for the wire.
+    QTRY_COMPARE(board.ReadAllDigital(), 0b10101);  // inputs 1, 3 and 5
+    QCOMPARE(board.ReadCounter(1), 0x1234);
+    QCOMPARE(board.ReadAnalogChannel(2), 128);
+    QMutexLocker lock(&wire->mutex);
+    QVERIFY(!wire->readThreads.isEmpty());
+    QVERIFY(!wire->readThreads.contains(QThread::currentThreadId()));
+  }
+
+  // No board, or one this user may not open (which says why): -1, and every later call does
+  // nothing, silently, until a board is there.
+  void noBoardAnswersMinusOneAndSendsNothing() {
+    auto wire = std::make_shared<Wire>();
+    wire->present = false;
+    wire->problem = "no access";
+    UsbBoard board(On(wire));
+    QCOMPARE(board.OpenDevice(3), -1);
+    QCOMPARE(wire->product, 0x5503);
+    QCOMPARE(board.OpenProblem(), QStringLiteral("no access"));
+    board.WriteAllDigital(6);
+    QCOMPARE(board.ReadAllDigital(), 0);
+    QTest::qWait(20);
+    QVERIFY(wire->Writes().isEmpty());
+    QCOMPARE(board.OpenDevice(7), -1);  // no such address: not even looked for
+    QCOMPARE(wire->product, 0x5503);
+    QCOMPARE(board.OpenProblem(), QString());  // a later try has its own answer
+    wire->present = true;
+    QCOMPARE(board.OpenDevice(0), 0);
+    QCOMPARE(board.OpenProblem(), QString());
+  }
+
+  void aFailingBoardBecomesNoBoard_data() {
+    QTest::addColumn<bool>("writes");
+    QTest::newRow("a write fails") << true;
+    QTest::newRow("a read fails") << false;
+  }
+  void aFailingBoardBecomesNoBoard() {
+    QFETCH(bool, writes);
+    auto wire = std::make_shared<Wire>();
+    UsbBoard board(On(wire));
+    QCOMPARE(board.OpenDevice(0), 0);
+    QTRY_COMPARE(wire->Writes().size(), 1);
+    {
+      QMutexLocker lock(&wire->mutex);
+      (writes ? wire->failWrites : wire->failReads) = true;
+    }
+    board.WriteAllDigital(4);
+    QTRY_VERIFY(!board.IsOpen());
+    QCOMPARE(wire->closes, 1);
+    {
+      QMutexLocker lock(&wire->mutex);
+      wire->failWrites = wire->failReads = false;
+    }
+    board.WriteAllDigital(8);  // silently nothing
+    QCOMPARE(board.ReadAllDigital(), 0);
+    QTest::qWait(20);
+    QVERIFY(!wire->Writes().contains("00 05 08 00 00 00 00 00 00"));
+    QCOMPARE(board.OpenDevice(0), 0);  // and it can be connected again
+  }
+
+  void closingWritesWhatWasAskedFirst() {
+    auto wire = std::make_shared<Wire>();
+    {
+      UsbBoard board(On(wire));
+      board.OpenDevice(0);
+      board.WriteAllDigital(7);
+      board.ClearAllDigital();
+      board.CloseDevice();
+      QCOMPARE(wire->closes, 1);
+      QCOMPARE(wire->Writes(),
+               (QStringList{kReset, "00 05 07 00 00 00 00 00 00", "00 05 00 00 00 00 00 00 00"}));
+      board.WriteAllDigital(1);
+    }
+    QCOMPARE(wire->Writes().size(), 3);
+    QCOMPARE(wire->closes, 1);
+  }
+
+  void theRealDriverFindsNoBoardHere() {
+    if (!kv::HaveUsbBoardSupport()) QSKIP("built without hidapi");
+    kv::VirtualScheduler clock;
+    auto board = kv::MakeBoardLibrary(kv::BoardChoice::kUsb, clock);
+    QVERIFY(qobject_cast<UsbBoard*>(board.get()));
+    const int answer = board->OpenDevice(3);
+    if (answer == 3) QSKIP("a board with address 3 is plugged in");
+    QCOMPARE(answer, -1);
+    board->WriteAllDigital(1);
+    QCOMPARE(board->ReadAllDigital(), 0);
+  }
+
+  void theEnvironmentChoosesTheBoard_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("unknown");
+    const QString usual = kv::HaveUsbBoardSupport() ? "kv::UsbBoard" : "kv::NoBoard";
+    QTest::newRow("unset") << "" << usual << false;
+    QTest::newRow("recording") << "recording" << "kv::RecordingBoard" << false;
+    QTest::newRow("any case, spaces") << " Recording " << "kv::RecordingBoard" << false;
+    QTest::newRow("none") << "none" << "kv::NoBoard" << false;
+    QTest::newRow("usb") << "usb" << usual << false;
+    QTest::newRow("a typing error") << "recordnig" << usual << true;
+  }
+  void theEnvironmentChoosesTheBoard() {
+    QFETCH(QString, value);
+    QFETCH(QString, kind);
+    QFETCH(bool, unknown);
+    bool wasUnknown = !unknown;
+    kv::VirtualScheduler clock;
+    auto board = kv::MakeBoardLibrary(kv::ParseBoardChoice(value, &wasUnknown), clock);
+    QCOMPARE(QString::fromLatin1(board->metaObject()->className()), kind);
+    QCOMPARE(wasUnknown, unknown);
+  }
+};
+
+KV_TEST_MAIN(BoardTest)
+#include "test_board.moc"
