@@ -170,18 +170,21 @@ void MainWindow::WriteWaitFile() { operation_->WriteWaitFile(); }
 
 void MainWindow::ShowModeToolbars() {
   const int mode = session_.model.ProgMode;
+  // What goes is hidden before what comes is shown: showing a toolbar lays the window out at
+  // once, and with both sets standing it would grow wider than the screen.
   if (mode == kModify) {
     if (locoWindow_) locoWindow_->hide();
+    fraToolbar_[4]->hide();
+    operation_->ShowModeGroups();
     fraToolbar_[1]->show();
     fraToolbar_[3]->show();
-    fraToolbar_[4]->hide();
   } else {
     fraToolbar_[1]->hide();
     fraToolbar_[3]->hide();
     fraToolbar_[4]->show();
+    operation_->ShowModeGroups();
   }
   if (mode <= 2) SendToBack(imgBtnTog_[mode]);
-  operation_->ShowModeGroups();
 }
 
 void MainWindow::UpdateCaption() {

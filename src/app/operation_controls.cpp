@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QScrollBar>
+#include <utility>
 
 #include "app/loco_window_calls.h"
 #include "app/main_window.h"
@@ -125,13 +126,15 @@ void OperationControls::imgBtnTog_MouseDown(int index) {
 }
 
 void OperationControls::ToggleDcBox() {
-  dcBox_->setVisible(dcBox_->isHidden());
-  lblToggle_->setText(ToggleCaption(!dcBox_->isHidden()));
+  dcBoxWanted_ = !dcBoxWanted_;
+  lblToggle_->setText(ToggleCaption(dcBoxWanted_));
+  ShowModeGroups();
 }
 
 void OperationControls::ShowDcBox() {
-  dcBox_->show();
+  dcBoxWanted_ = true;
   lblToggle_->setText(ToggleCaption(true));
+  ShowModeGroups();
 }
 
 void OperationControls::ResetKnobTexts() { dcBox_->ResetDirectionTexts(); }
@@ -150,10 +153,23 @@ void OperationControls::ShowDccNumberFrame(bool dcc) {
 }
 
 void OperationControls::ShowModeGroups() {
+  // The strip holds the editing toolbars or the operating groups within the screen's width;
+  // the modem's state still shows in the caption. The DC box leaves the drawing free to edit
+  // and comes back as the user left it.
   const bool operating = window_.session().model.ProgMode != kModify;
-  host_.fraLenzNo->setVisible(operating && dccFrame_);
-  host_.fraSendNo->setVisible(operating && !dccFrame_);
-  dwell_->fraWait()->setVisible(operating);
+  const std::pair<QWidget*, bool> groups[] = {
+      {host_.fraLenzNo, operating && dccFrame_},
+      {host_.fraSendNo, operating && !dccFrame_},
+      {dwell_->fraWait(), operating},
+      {host_.fraModem0->parentWidget(), operating},
+      {dcBox_, operating && dcBoxWanted_}};
+  // Hidden first: a group shown while the others still stand would widen the window for good.
+  for (const auto& [group, shown] : groups) {
+    if (!shown) group->hide();
+  }
+  for (const auto& [group, shown] : groups) {
+    if (shown) group->show();
+  }
 }
 
 }  // namespace kv

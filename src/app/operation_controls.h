@@ -51,9 +51,9 @@ class OperationControls : public QObject {
   void WriteWaitFile();
   // fraLenzNo on "DCC", fraSendNo on the others.
   void ShowDccNumberFrame(bool dcc);
-  // The firing and dwell groups make room for the editing toolbars in Modify mode.
+  // The firing, dwell and modem groups and the DC box make room for editing in Modify mode.
   void ShowModeGroups();
-  // The DC box comes up where the board is loaded.
+  // The DC box comes up where the board is loaded (outside Modify mode).
   void ShowDcBox();
   // coord.txt is being read: the knobs' direction texts start again at " Fwd".
   void ResetKnobTexts();
@@ -76,6 +76,7 @@ class OperationControls : public QObject {
   QLabel* lblToggle_ = nullptr;
   LocoWindowCalls* locoCalls_ = nullptr;
   bool dccFrame_ = false;
+  bool dcBoxWanted_ = false;  // shown outside Modify mode
 };
 
 }  // namespace kv

@@ -30,6 +30,7 @@ AccessoryGroup::AccessoryGroup(Session& session, ToolbarFrame* fraLenzNo, DccLin
   sides->Add(left_);  // L in front, as the caption "solenoid 0L" says
   fraLenzNo_->layout()->addWidget(hsbLenzNo_);
   fraLenzNo_->layout()->addWidget(sides);
+  fraLenzNo_->layout()->setAlignment(sides, Qt::AlignVCenter);
   connect(hsbLenzNo_, &QScrollBar::valueChanged, this, &AccessoryGroup::hsbLenzNo_Change);
 }
 

@@ -200,10 +200,16 @@ class OperatingToolbarTest : public QObject {
     QCOMPARE(Label(r, "lblCount")->toolTip(), QStringLiteral("show"));
     QVERIFY(Shown(r, "fraToolbar_1") && Shown(r, "fraToolbar_3") && !Shown(r, "fraToolbar_4"));
     QVERIFY(!Shown(r, "fraSendNo") && !Shown(r, "fraWait") && Shown(r, "fraBtnNo"));
+    QVERIFY(!Shown(r, "fraModem_0") && !Shown(r, "fraModem_1"));
+    QVERIFY(!Shown(r, "fraBoxHM"));
     QVERIFY(InFront(r, "imgBtnTog_2"));
+    QCoreApplication::processEvents();  // the strip's layout takes the hidden groups out
+    QVERIFY(r.main->minimumSizeHint().width() <= 1280);
+    QCOMPARE(r.main->width(), 1280);  // not widened on the way
 
-    // Pictures other than the switch leave the mode as it was.
-    r.Click("imgBtnTog_0");
+    // Pictures other than the switch leave the mode as it was (in Modify they are put away; the
+    // handler still keeps the mode).
+    r.main->operation().imgBtnTog_MouseDown(5);
     QCOMPARE(int(r.t.session.model.ProgMode), int(kv::kModify));
     QVERIFY(Shown(r, "fraToolbar_1"));
 
@@ -211,7 +217,11 @@ class OperatingToolbarTest : public QObject {
     QCOMPARE(int(r.t.session.model.ProgMode), int(kv::kOperate));
     QVERIFY(!Shown(r, "fraToolbar_1") && Shown(r, "fraToolbar_4"));
     QVERIFY(Shown(r, "fraSendNo") && Shown(r, "fraWait") && !Shown(r, "fraLenzNo"));
+    QVERIFY(Shown(r, "fraModem_0") && Shown(r, "fraBoxHM"));
     QVERIFY(InFront(r, "imgBtnTog_1"));
+    QCoreApplication::processEvents();
+    QVERIFY(r.main->minimumSizeHint().width() <= 1280);
+    QCOMPARE(r.main->width(), 1280);
   }
 
   void theDcBoxShowsOnTheBoardSystems_data() {
@@ -228,6 +238,7 @@ class OperatingToolbarTest : public QObject {
     QCOMPARE(Shown(r, "fraBoxHM"), shown);
     QVERIFY(Control(r, "fraBoxHM")->isAncestorOf(Control(r, "picKnob_1")));
     QCOMPARE(Control(r, "picKnob_2")->size(), QSize(56, 56));
+    QVERIFY(r.main->minimumSizeHint().width() <= 1280);  // the strip fits the screen
     if (shown) {
       // In the panel's top right corner, clear of its slide bar.
       QWidget* box = Control(r, "fraBoxHM");
@@ -258,16 +269,16 @@ class OperatingToolbarTest : public QObject {
     dc.main->ReadCoordFile();
     QCOMPARE(box->knobs().DirectionText(1), QStringLiteral(" Fwd"));
 
-    OperatingRig dcc("DCC", 0, kv::kModify);
+    OperatingRig dcc("DCC", 0, kv::kCreate);
     QWidget loco;
     dcc.main->RegisterLocoWindow(&loco);
     dcc.Click("imgBtnTog_0");
     QVERIFY(loco.isVisible());
-    QCOMPARE(int(dcc.t.session.model.ProgMode), int(kv::kModify));
+    QCOMPARE(int(dcc.t.session.model.ProgMode), int(kv::kCreate));
   }
 
   void theModemPicturesFlipTheBytesInTheCaption() {
-    OperatingRig r("DCC", 1, kv::kModify);
+    OperatingRig r("DCC", 1, kv::kCreate);
     r.t.session.model.ClockOn = true;
     r.main->UpdateCaption();
     QVERIFY(r.main->windowTitle().endsWith("DCC   modem ON"));
@@ -275,7 +286,7 @@ class OperatingToolbarTest : public QObject {
     QVERIFY(r.t.session.model.ShowBytes);
     QVERIFY(r.main->windowTitle().endsWith("DCC   modem ON 240 240 0 0 0 0"));
     QVERIFY(InFront(r, "imgBtnTog_6"));  // the link is on line: its picture stays in front
-    QCOMPARE(int(r.t.session.model.ProgMode), int(kv::kModify));
+    QCOMPARE(int(r.t.session.model.ProgMode), int(kv::kCreate));
     r.Click("imgBtnTog_6");
     QVERIFY(!r.t.session.model.ShowBytes);
     QVERIFY(r.main->windowTitle().endsWith("DCC   modem ON"));
