@@ -93,7 +93,7 @@ void OperationControls::imgBtnTog_MouseDown(int index) {
   switch (index) {
     case 0:
       if (m.ControlSystem == QLatin1String("DC")) {
-        ToggleDcBox();
+        ToggleDcBox(before);
       } else if (QWidget* loco = window_.LocoWindow()) {
         loco->show();
         loco->raise();
@@ -125,10 +125,10 @@ void OperationControls::imgBtnTog_MouseDown(int index) {
   }
 }
 
-void OperationControls::ToggleDcBox() {
+void OperationControls::ToggleDcBox(std::uint8_t modeInForce) {
   dcBoxWanted_ = !dcBoxWanted_;
   lblToggle_->setText(ToggleCaption(dcBoxWanted_));
-  ShowModeGroups();
+  ApplyModeGroups(modeInForce != kModify);
 }
 
 void OperationControls::ShowDcBox() {
@@ -153,10 +153,13 @@ void OperationControls::ShowDccNumberFrame(bool dcc) {
 }
 
 void OperationControls::ShowModeGroups() {
+  ApplyModeGroups(window_.session().model.ProgMode != kModify);
+}
+
+void OperationControls::ApplyModeGroups(bool operating) {
   // The strip holds the editing toolbars or the operating groups within the screen's width;
   // the modem's state still shows in the caption. The DC box leaves the drawing free to edit
   // and comes back as the user left it.
-  const bool operating = window_.session().model.ProgMode != kModify;
   const std::pair<QWidget*, bool> groups[] = {
       {host_.fraLenzNo, operating && dccFrame_},
       {host_.fraSendNo, operating && !dccFrame_},

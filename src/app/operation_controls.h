@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <array>
+#include <cstdint>
 
 class QBoxLayout;
 class QLabel;
@@ -63,7 +64,9 @@ class OperationControls : public QObject {
 
  private:
   ImageButton* imgBtnTog(int index) const;
-  void ToggleDcBox();
+  // On "DC" the first picture shows and hides the DC box (outside Modify mode).
+  void ToggleDcBox(std::uint8_t modeInForce);
+  void ApplyModeGroups(bool operating);
 
   MainWindow& window_;
   OperationHost host_;

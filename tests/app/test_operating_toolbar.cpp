@@ -212,6 +212,12 @@ class OperatingToolbarTest : public QObject {
     r.main->operation().imgBtnTog_MouseDown(5);
     QCOMPARE(int(r.t.session.model.ProgMode), int(kv::kModify));
     QVERIFY(Shown(r, "fraToolbar_1"));
+    r.main->operation().imgBtnTog_MouseDown(0);  // the DC box stays put away while editing
+    QCOMPARE(Label(r, "lblToggle")->text(), QStringLiteral("show"));
+    QVERIFY(!Shown(r, "fraBoxHM") && !Shown(r, "fraSendNo") && !Shown(r, "fraModem_0"));
+    r.main->operation().imgBtnTog_MouseDown(0);
+    QVERIFY(!Shown(r, "fraBoxHM"));
+    QCOMPARE(int(r.t.session.model.ProgMode), int(kv::kModify));
 
     r.Click("imgBtnTog_2");
     QCOMPARE(int(r.t.session.model.ProgMode), int(kv::kOperate));
