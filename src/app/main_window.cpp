@@ -7,6 +7,7 @@
 
 #include "app/caption.h"
 #include "app/layout_commands.h"
+#include "app/operation_controls.h"
 #include "base/new_layout.h"
 #include "base/session.h"
 #include "hardware/dcc_link.h"
@@ -62,6 +63,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   layoutCommands_->Connect();
   board_ = std::make_unique<BoardHost>(
       session_, this, MakeBoardLibrary(BoardChoiceFromEnvironment(), session_.scheduler));
+  operation_ = new OperationControls(
+      *this, {stripLayout_, fraSendNo_, fraLenzNo_, fraModem_[0], panelHost_, std::to_array(imgBtnTog_)});
   resize(1280, 800);
 }
 
@@ -148,7 +151,9 @@ void MainWindow::StartLayout() {
 }
 
 void MainWindow::CreateLayout() {
-  if (kv::CreateLayout(session_)) layoutCommands_->ShowGauge();
+  if (!kv::CreateLayout(session_)) return;
+  layoutCommands_->ShowGauge();
+  operation_->ReadWaitFile();  // the stored dwell, as an opened layout has it
 }
 
 void MainWindow::OpenLayout() { kv::OpenLayout(session_, *this); }
@@ -157,23 +162,27 @@ ObjectPanel& MainWindow::Objects() { return layoutCommands_->Objects(); }
 void MainWindow::ShowNextTrackNumber(int next) { layoutCommands_->ShowNextTrackNumber(next); }
 void MainWindow::ShowGaugeRead(int gauge) { layoutCommands_->ShowGaugeRead(gauge); }
 
-// Hooks of the route and points parts: the route table and its menu, the relay dwell.
+// Hooks of the route part: the route table and its menu.
 void MainWindow::LoadPaths() {}
 void MainWindow::BuildRouteMenu() {}
-void MainWindow::ReadWaitFile() {}
-void MainWindow::WriteWaitFile() {}
+void MainWindow::ReadWaitFile() { operation_->ReadWaitFile(); }
+void MainWindow::WriteWaitFile() { operation_->WriteWaitFile(); }
 
 void MainWindow::ShowModeToolbars() {
   const int mode = session_.model.ProgMode;
+  // What goes is hidden before what comes is shown: showing a toolbar lays the window out at
+  // once, and with both sets standing it would grow wider than the screen.
   if (mode == kModify) {
     if (locoWindow_) locoWindow_->hide();
+    fraToolbar_[4]->hide();
+    operation_->ShowModeGroups();
     fraToolbar_[1]->show();
     fraToolbar_[3]->show();
-    fraToolbar_[4]->hide();
   } else {
     fraToolbar_[1]->hide();
     fraToolbar_[3]->hide();
     fraToolbar_[4]->show();
+    operation_->ShowModeGroups();
   }
   if (mode <= 2) SendToBack(imgBtnTog_[mode]);
 }
@@ -210,10 +219,7 @@ void MainWindow::ConnectControlSystem() { kv::ConnectControlSystem(session_, *th
 
 void MainWindow::SetPointSideLeft() { session_.model.PointSide = QStringLiteral("L"); }
 
-void MainWindow::ShowDccNumberFrame(bool dcc) {
-  fraLenzNo_->setVisible(dcc);
-  fraSendNo_->setVisible(!dcc);
-}
+void MainWindow::ShowDccNumberFrame(bool dcc) { operation_->ShowDccNumberFrame(dcc); }
 
 void MainWindow::BringModemFrameToFront() { BringToFront(fraModem_[1]); }
 
@@ -221,9 +227,13 @@ void MainWindow::LoadLocoList() {}
 void MainWindow::LoadFunctionNames() {}
 void MainWindow::ReadPortFile() { dccLink_->ReadPortFile(); }
 void MainWindow::OpenDccBox() { dccLink_->OpenDccBox(); }
-void MainWindow::LoadBoardWindow() { board_->LoadBoardWindow(); }
+void MainWindow::LoadBoardWindow() {
+  board_->LoadBoardWindow();
+  operation_->ShowDcBox();
+}
 
 void MainWindow::ReadCoordFile() {
+  operation_->ResetKnobTexts();
   LayoutModel& m = session_.model;
   // An empty coord.txt (a first run) leaves the loco window where the window system puts it.
   if (!kv::ReadCoordFile(session_.folder, &m.LocoWinPos)) return;

@@ -22,6 +22,7 @@ class Panel;
 class PanelArea;
 class PanelToolbars;
 class ModemStatusView;
+class OperationControls;
 class ToolbarFrame;
 
 // Form1, the main panel window: the toolbars along the top, the panel below. It opens or
@@ -63,6 +64,10 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   PanelToolbars& panelToolbars() { return *panelToolbars_; }
   // The USB board, its relay stack and its test panel (F8).
   BoardHost& board() { return *board_; }
+  // Points firing, the dwell, the number display, the DC knobs and the mode switch.
+  OperationControls& operation() { return *operation_; }
+  // A click on an entrance or exit label outside Modify mode (route picking).
+  void PickEntryExit() {}
   Session& session() { return session_; }
 
   // ConnectionSteps
@@ -115,6 +120,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   ImageButton* imgBtnTog_[3] = {};
   ImageButton* imgBtnExit_ = nullptr;
   std::unique_ptr<BoardHost> board_;
+  OperationControls* operation_ = nullptr;
 };
 
 }  // namespace kv

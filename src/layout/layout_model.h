@@ -105,6 +105,7 @@ struct LayoutModel {
   std::uint8_t MsgAnswer = 0;
 
   // --- route recording values that messages read ------------------------------------------
+  bool Recording = false;  // a route is being recorded
   std::array<QString, 5> PathRec;  // element 1: the route's name, "ENTRY to EXIT "
   QString EntryName;
   QString ExitName;

@@ -22,7 +22,7 @@ ModemStatusView::ModemStatusView(QWidget* frame) : QWidget(frame) {
   on_->setToolTip(QStringLiteral("modem"));
   pictures->Add(on_);
   pictures->Add(off_);  // off-line until the box answers
-  row->addWidget(pictures);
+  row->addWidget(pictures, 0, Qt::AlignVCenter);
   lblArray_ = new QLabel(this);
   lblArray_->setObjectName(QStringLiteral("lblArray"));
   lblArray_->setMinimumWidth(

@@ -1,0 +1,102 @@
+#include "operation/points_firing.h"
+
+#include <QPointer>
+
+#include "base/session.h"
+#include "hardware/dcc_link.h"
+#include "hardware/relay_stack.h"
+#include "operation/points_caption.h"
+
+namespace kv {
+
+namespace {
+constexpr std::int32_t kPointsColour = 255;  // pure red
+}  // namespace
+
+PointsFiring::PointsFiring(Session& session, RelayStack& relay, DccLink& dcc, QObject* parent)
+    : QObject(parent), session_(session), relay_(relay), dcc_(dcc) {}
+
+bool PointsFiring::IsDcc() const {
+  return session_.model.ControlSystem == QLatin1String("DCC");
+}
+
+void PointsFiring::Label_MouseDown(int index, Qt::MouseButton button, const QString& caption,
+                                   std::int32_t colour) {
+  LayoutModel& m = session_.model;
+  if (colour != kPointsColour) {
+    m.LabelIdx = static_cast<std::uint8_t>(index);
+    if (pickEntryExit) pickEntryExit();
+    return;
+  }
+  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  if (IsDcc()) {
+    const auto point = DccPointOf(caption);
+    if (!point) {
+      session_.dialogs.Beep();
+      return;
+    }
+    m.LabelIdx = static_cast<std::uint8_t>(index);
+    repeatFire_ = true;
+    m.PointSide = caption;
+    // Through 0, so that the number's display changes even when the number does not.
+    if (accessory_.setNumber) accessory_.setNumber(0);
+    if (accessory_.setNumber) accessory_.setNumber(point->number);
+    if (accessory_.showSide) accessory_.showSide(point->side);
+    dcc_.ThrowSolenoidDcc(accessory_.number ? accessory_.number() : point->number);
+    return;
+  }
+  const auto solenoid = RelaySolenoidOf(caption);
+  if (!solenoid) {
+    session_.dialogs.Beep();
+    return;
+  }
+  m.LabelIdx = static_cast<std::uint8_t>(index);
+  m.PointSide = caption;
+  m.SolenoidNo = static_cast<std::uint8_t>(*solenoid);
+  FireLoop(button);
+}
+
+void PointsFiring::ThrowAccessory(int number) {
+  if (accessory_.setNumber) accessory_.setNumber(number);
+  dcc_.ThrowSolenoidDcc(accessory_.number ? accessory_.number() : number);
+}
+
+void PointsFiring::chkSendNo_MouseDown(int number, Qt::MouseButton button) {
+  if (IsDcc()) {
+    repeatFire_ = true;
+    return;
+  }
+  session_.model.SolenoidNo = static_cast<std::uint8_t>(number);
+  FireLoop(button);
+}
+
+void PointsFiring::FireLoop(Qt::MouseButton button) {
+  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  repeatFire_ = true;
+  FirePass(session_.model.SolenoidNo, button == Qt::RightButton);
+}
+
+void PointsFiring::FirePass(int solenoid, bool repeat) {
+  session_.model.SolenoidNo = static_cast<std::uint8_t>(solenoid);
+  QPointer<PointsFiring> self(this);
+  const RelayStack::Outcome outcome = relay_.FireRelayStack([self, solenoid, repeat]() {
+    if (self) self->PassEnded(solenoid, repeat);
+  });
+  if (RelayStack::WillWrite(outcome)) return;
+  // Nothing goes out, so nothing would ever end a repetition: one pass is all. (Nothing goes
+  // out for any firing then, so no other repetition runs that this could end.)
+  repeatFire_ = false;
+}
+
+void PointsFiring::PassEnded(int solenoid, bool repeat) {
+  if (!repeat) {
+    // A left-button firing has completed: every repetition stops after its current pulse.
+    repeatFire_ = false;
+    return;
+  }
+  // The next pulse queues behind any already waiting, so a left firing asked for meanwhile
+  // comes first.
+  if (repeatFire_) FirePass(solenoid, true);
+}
+
+}  // namespace kv

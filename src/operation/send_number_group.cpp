@@ -1,0 +1,64 @@
+#include "operation/send_number_group.h"
+
+#include <QLayout>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "hardware/relay_stack.h"
+#include "operation/indicator_check_box.h"
+#include "operation/points_firing.h"
+#include "operation/points_texts.h"
+#include "panel/toolbar_frame.h"
+
+namespace kv {
+
+SendNumberGroup::SendNumberGroup(ToolbarFrame* fraSendNo, RelayStack& relay,
+                                 PointsFiring& firing)
+    : QObject(fraSendNo), fraSendNo_(fraSendNo) {
+  fraSendNo_->setTitle(texts::SendNoDesignCaption());
+  auto* column = new QWidget(fraSendNo_);
+  auto* rows = new QVBoxLayout(column);
+  rows->setContentsMargins(0, 0, 0, 0);
+  rows->setSpacing(2);
+  hsbSendNo_ = new QScrollBar(Qt::Horizontal, column);
+  hsbSendNo_->setObjectName(QStringLiteral("hsbSendNo"));
+  hsbSendNo_->setRange(0, kMaxNumber);
+  hsbSendNo_->setSingleStep(2);
+  hsbSendNo_->setPageStep(32);
+  hsbSendNo_->setFixedWidth(104);
+  chkSendNo_ = new IndicatorCheckBox(QStringLiteral("chkSendNo"), texts::SendNoCheck(), column);
+  chkSendNo_->setToolTip(texts::SendNoTip());
+  rows->addWidget(hsbSendNo_);
+  rows->addWidget(chkSendNo_);
+  fraSendNo_->layout()->addWidget(column);
+
+  connect(hsbSendNo_, &QScrollBar::valueChanged, this, &SendNumberGroup::hsbSendNo_Change);
+  connect(&relay, &RelayStack::hsbSendNoChanged, this, &SendNumberGroup::ShowRelayNumber);
+  connect(&relay, &RelayStack::chkSendNoChanged, chkSendNo_, &IndicatorCheckBox::SetValue);
+  connect(chkSendNo_, &IndicatorCheckBox::mouseDown, this,
+          [this, &firing](Qt::MouseButton button) {
+            firing.chkSendNo_MouseDown(hsbSendNo_->value(), button);
+          });
+  connect(chkSendNo_, &IndicatorCheckBox::mouseUp, this, &SendNumberGroup::chkSendNo_MouseUp);
+}
+
+void SendNumberGroup::hsbSendNo_Change(int value) {
+  fraSendNo_->setTitle(texts::SendNoCaption(value));
+}
+
+void SendNumberGroup::ShowRelayNumber(int number) {
+  // The bar goes no higher than its top; the caption names the number itself.
+  {
+    const QSignalBlocker quiet(hsbSendNo_);
+    hsbSendNo_->setValue(std::clamp(number, 0, kMaxNumber));
+  }
+  fraSendNo_->setTitle(texts::SendNoCaption(number));
+}
+
+void SendNumberGroup::chkSendNo_MouseUp() {
+  if (chkSendNo_->Value() == 0) chkSendNo_->SetValue(2);
+}
+
+}  // namespace kv
