@@ -18,6 +18,18 @@ function(kv_folder_library target)
     add_library(${target} STATIC ${all})
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${target} PUBLIC ${ARG_LIBS})
+    # moc must look again when a file joins or leaves the folder, but the moc step's ninja rule
+    # only knows the files it saw last time: forget its stamp when the list of sources changes.
+    set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
+    string(REPLACE ";" "\n" listed "${all}")
+    set(previous "")
+    if(EXISTS ${list_file})
+      file(READ ${list_file} previous)
+    endif()
+    if(NOT previous STREQUAL "${listed}")
+      file(WRITE ${list_file} "${listed}")
+      file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+    endif()
   else()
     # A folder that has no sources yet still takes its place in the chain.
     add_library(${target} INTERFACE)
