@@ -14,7 +14,9 @@ constexpr std::int32_t kPointsColour = 255;  // pure red
 }  // namespace
 
 PointsFiring::PointsFiring(Session& session, RelayStack& relay, DccLink& dcc, QObject* parent)
-    : QObject(parent), session_(session), relay_(relay), dcc_(dcc) {}
+    : QObject(parent), session_(session), relay_(relay), dcc_(dcc) {
+  connect(&relay_, &RelayStack::pulseEnded, this, &PointsFiring::ResumeHeldRepeat);
+}
 
 bool PointsFiring::IsDcc() const {
   return session_.model.ControlSystem == QLatin1String("DCC");
@@ -94,8 +96,20 @@ void PointsFiring::PassEnded(int solenoid, bool repeat) {
     repeatFire_ = false;
     return;
   }
-  // The next pulse queues behind any already waiting, so a left firing asked for meanwhile
-  // comes first.
+  if (!repeatFire_) return;
+  // Pulses asked for meanwhile go first, and the repetition asks for its next one only after
+  // them: a left firing among them then ends it, and no further pulse follows.
+  if (relay_.Waiting() > 0) {
+    heldRepeat_ = solenoid;
+    return;
+  }
+  FirePass(solenoid, true);
+}
+
+void PointsFiring::ResumeHeldRepeat() {
+  if (heldRepeat_ < 0 || relay_.Waiting() > 0) return;
+  const int solenoid = heldRepeat_;
+  heldRepeat_ = -1;
   if (repeatFire_) FirePass(solenoid, true);
 }
 

@@ -54,6 +54,9 @@ class PointsFiring : public QObject {
   // One pulse of `solenoid`; a repeating one asks for the next when it ends.
   void FirePass(int solenoid, bool repeat);
   void PassEnded(int solenoid, bool repeat);
+  // A pulse of the relay stack has ended: a repetition held behind other pulses goes on once
+  // none is left waiting, unless a left-button firing among them has ended it.
+  void ResumeHeldRepeat();
   bool IsDcc() const;
 
   Session& session_;
@@ -61,6 +64,7 @@ class PointsFiring : public QObject {
   DccLink& dcc_;
   AccessoryDisplay accessory_;
   bool repeatFire_ = false;
+  int heldRepeat_ = -1;  // solenoid of a repetition waiting for other pulses to end
 };
 
 }  // namespace kv

@@ -64,8 +64,8 @@ class PointsFiringTest : public QObject {
     QCOMPARE(int(r.t.session.model.LabelIdx), 1);
   }
 
-  // A right click repeats; a left click on another label fires between two repeated pulses,
-  // and its completion ends the repetition after the pulse already asked for.
+  // A right click repeats; a left click on another label fires after the repeated pulse that
+  // runs, and its completion ends the repetition: no repeated pulse follows it.
   void aRightClickRepeatsUntilALeftFiringCompletes() {
     OperatingRig r("DC");
     AddPointsLabels(r);
@@ -80,11 +80,26 @@ class PointsFiringTest : public QObject {
                           "2500 WriteAllDigital(13)", "3000 ClearAllDigital()",
                           "3000 WriteAllDigital(12)", "4000 WriteAllDigital(13)",
                           "4500 ClearAllDigital()",   "4500 WriteAllDigital(20)",
-                          "5500 WriteAllDigital(21)", "6000 ClearAllDigital()",
-                          "6000 WriteAllDigital(12)", "7000 WriteAllDigital(13)",
-                          "7500 ClearAllDigital()"}));
+                          "5500 WriteAllDigital(21)", "6000 ClearAllDigital()"}));
     QVERIFY(!r.main->operation().firing().RepeatFire());
     QVERIFY(!r.main->board().relayStack().Busy());
+  }
+
+  // A pulse from elsewhere (a knob's reversing relay) goes between two repeated pulses and the
+  // repetition goes on after it: only a left-button firing ends it.
+  void aRepetitionWaitsForOtherPulsesAndGoesOn() {
+    OperatingRig r("DC");
+    AddPointsLabels(r);
+    r.ClickLabel(1, Qt::RightButton);
+    r.t.scheduler.Advance(500);
+    r.t.session.model.SolenoidNo = 6;
+    r.main->board().relayStack().FireRelayStack();
+    r.t.scheduler.Advance(4000);
+    QCOMPARE(r.BoardLog().mid(3, 6),
+             (QStringList{"1500 WriteAllDigital(6)", "2500 WriteAllDigital(7)",
+                          "3000 ClearAllDigital()", "3000 WriteAllDigital(12)",
+                          "4000 WriteAllDigital(13)", "4500 ClearAllDigital()"}));
+    QVERIFY(r.main->operation().firing().RepeatFire());
   }
 
   // The send-number box fires the bar's number with the same loop, and ends a repetition.
@@ -102,8 +117,7 @@ class PointsFiringTest : public QObject {
     QCOMPARE(r.BoardLog(),
              (QStringList{"0 WriteAllDigital(6)", "1000 WriteAllDigital(7)", "1500 ClearAllDigital()",
                           "1500 WriteAllDigital(6)", "2500 WriteAllDigital(7)", "3000 ClearAllDigital()",
-                          "3000 WriteAllDigital(6)", "4000 WriteAllDigital(7)", "4500 ClearAllDigital()",
-                          "4500 WriteAllDigital(6)", "5500 WriteAllDigital(7)", "6000 ClearAllDigital()"}));
+                          "3000 WriteAllDigital(6)", "4000 WriteAllDigital(7)", "4500 ClearAllDigital()"}));
 
     // A number above the bar's top: the bar stops at 128, the caption names the number.
     r.ClickLabel(1, Qt::LeftButton);
