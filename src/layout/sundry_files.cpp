@@ -5,9 +5,18 @@
 
 namespace kv {
 
-namespace {
-bool WriteRecord(const ProgramFolder& folder, const QString& stored, const RecordWriter& record,
-                 QString* error) {
+bool ReadSettingRecord(const ProgramFolder& folder, const QString& stored, bool createWhenMissing,
+                       RecordReader* reader) {
+  const QString path = createWhenMissing ? folder.ResolveForWrite(stored) : folder.Resolve(stored);
+  if (path.isEmpty() || (createWhenMissing && !TouchFile(path))) return false;
+  QByteArray bytes;
+  if (!ReadWholeFile(path, &bytes)) return false;
+  *reader = RecordReader(bytes);
+  return reader->Next();
+}
+
+bool WriteSettingRecord(const ProgramFolder& folder, const QString& stored,
+                        const RecordWriter& record, QString* error) {
   if (!record.Ok()) {
     if (error) *error = record.Error();
     return false;
@@ -16,32 +25,26 @@ bool WriteRecord(const ProgramFolder& folder, const QString& stored, const Recor
   if (path.isEmpty()) return false;
   return WriteFileAtomically(path, record.Line(), error);
 }
-}  // namespace
 
 bool ReadVersionFile(const ProgramFolder& folder, QString* controlSystem) {
-  QByteArray bytes;
-  if (!ReadWholeFile(folder.Resolve(kVersionFile), &bytes)) return false;
-  RecordReader reader(bytes);
+  RecordReader reader({});
   QString value;
-  if (!reader.Next() || !reader.Str(&value)) return false;
+  if (!ReadSettingRecord(folder, kVersionFile, false, &reader) || !reader.Str(&value)) return false;
   *controlSystem = value;
   return true;
 }
 
 bool WriteVersionFile(const ProgramFolder& folder, const QString& controlSystem, QString* error) {
-  return WriteRecord(folder, kVersionFile, RecordWriter().Str(controlSystem), error);
+  return WriteSettingRecord(folder, kVersionFile, RecordWriter().Str(controlSystem), error);
 }
 
 bool ReadCoordFile(const ProgramFolder& folder, std::array<std::int32_t, 4>* position) {
-  const QString path = folder.ResolveForWrite(kCoordFile);
-  if (path.isEmpty() || !TouchFile(path)) return false;
-  QByteArray bytes;
-  if (!ReadWholeFile(path, &bytes)) return false;
-  RecordReader reader(bytes);
+  RecordReader reader({});
+  if (!ReadSettingRecord(folder, kCoordFile, true, &reader)) return false;
   // Read as Long: twips on a wide desktop of several screens pass the Integer range.
   qint32 x = 0;
   qint32 y = 0;
-  if (!reader.Next() || !reader.Long(&x) || !reader.Long(&y)) return false;
+  if (!reader.Long(&x) || !reader.Long(&y)) return false;
   (*position)[0] = x;
   (*position)[1] = y;
   return true;
@@ -49,7 +52,7 @@ bool ReadCoordFile(const ProgramFolder& folder, std::array<std::int32_t, 4>* pos
 
 bool WriteCoordFile(const ProgramFolder& folder, const std::array<std::int32_t, 4>& position,
                     QString* error) {
-  return WriteRecord(folder, kCoordFile, RecordWriter().Int(position[0]).Int(position[1]), error);
+  return WriteSettingRecord(folder, kCoordFile, RecordWriter().Int(position[0]).Int(position[1]), error);
 }
 
 }  // namespace kv

@@ -1,7 +1,6 @@
 #include "layout/wait_file.h"
 
-#include "layout/atomic_file.h"
-#include "layout/record_codec.h"
+#include "layout/sundry_files.h"
 
 namespace kv {
 
@@ -18,20 +17,15 @@ float ValidDwell(float stored, const QString& controlSystem) {
 }
 
 float ReadWaitFile(const ProgramFolder& folder, const QString& controlSystem) {
-  QByteArray bytes;
   float stored = -1;  // outside both ranges: the default
-  if (ReadWholeFile(folder.Resolve(kWaitFile), &bytes)) {
-    RecordReader reader(bytes);
-    float value = 0;
-    if (reader.Next() && reader.Single(&value)) stored = value;
-  }
+  RecordReader reader({});
+  float value = 0;
+  if (ReadSettingRecord(folder, kWaitFile, false, &reader) && reader.Single(&value)) stored = value;
   return ValidDwell(stored, controlSystem);
 }
 
 bool WriteWaitFile(const ProgramFolder& folder, float dwell, QString* error) {
-  const QString path = folder.ResolveForWrite(kWaitFile, error);
-  if (path.isEmpty()) return false;
-  return WriteFileAtomically(path, RecordWriter().Single(dwell).Line(), error);
+  return WriteSettingRecord(folder, kWaitFile, RecordWriter().Single(dwell), error);
 }
 
 }  // namespace kv

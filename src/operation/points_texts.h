@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "layout/number_text.h"
+
 namespace kv::texts {
 
 // Captions and tool-tips of the points controls: firing by number, the DCC accessory by hand,
@@ -10,8 +12,7 @@ namespace kv::texts {
 // "solenoid " and the number with the leading blank a number-to-text conversion gives
 // non-negative numbers: "solenoid  12".
 inline QString SendNoCaption(int number) {
-  return QStringLiteral("solenoid ") + (number >= 0 ? QStringLiteral(" ") : QString()) +
-         QString::number(number);
+  return QStringLiteral("solenoid ") + NumberText(number);
 }
 inline QString SendNoDesignCaption() { return QStringLiteral("solenoid = 0"); }
 inline QString SendNoCheck() { return QStringLiteral("send number"); }

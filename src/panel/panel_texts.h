@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "layout/number_text.h"
+
 namespace kv::texts {
 
 // Texts of the drawing surface and its toolbars, outside the numbered messages.
@@ -51,13 +53,13 @@ inline QString PercentTip() { return QStringLiteral("click to slide back to the 
 // The grid's frame: "squares" and the value as Str gives it (a leading blank), with one more
 // blank before a single digit so one- and two-digit values line up.
 inline QString GridCaption(int squares) {
-  const QString str = QLatin1Char(' ') + QString::number(squares);
+  const QString str = NumberText(squares);
   return squares > 9 ? QStringLiteral("squares") + str : QStringLiteral("squares ") + str;
 }
 
 // A percent label: Str of the whole percent (a leading blank) and "%".
 inline QString PercentCaption(int percent) {
-  return QLatin1Char(' ') + QString::number(percent) + QLatin1Char('%');
+  return NumberText(percent) + QLatin1Char('%');
 }
 
 }  // namespace kv::texts

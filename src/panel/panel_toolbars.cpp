@@ -59,9 +59,8 @@ ImageButton* PanelToolbars::AddButton(QBoxLayout* into, QWidget* parent, const Q
 }
 
 void PanelToolbars::ShowNextNumberOnHover(ImageButton* button, const std::uint8_t& count) {
-  // Str of the next number: a leading blank.
   connect(button, &ImageButton::mouseMoved, button, [button, &count]() {
-    button->setToolTip(QLatin1Char(' ') + QString::number(int(count) + 1));
+    button->setToolTip(NumberText(int(count) + 1));
   });
 }
 
