@@ -14,6 +14,7 @@
 #include "hardware/board_choice.h"
 #include "hardware/board_library.h"
 #include "hardware/ui/board_host.h"
+#include "hardware/ui/loco_window.h"
 #include "layout/sundry_files.h"
 #include "layout/twips.h"
 #include "panel/image_button.h"
@@ -223,8 +224,18 @@ void MainWindow::ShowDccNumberFrame(bool dcc) { operation_->ShowDccNumberFrame(d
 
 void MainWindow::BringModemFrameToFront() { BringToFront(fraModem_[1]); }
 
-void MainWindow::LoadLocoList() {}
-void MainWindow::LoadFunctionNames() {}
+void MainWindow::LoadLocoList() {
+  if (!locoForm_) {
+    locoForm_ = std::make_unique<kv::LocoWindow>(session_, *dccLink_, this);
+    RegisterLocoWindow(locoForm_.get());
+  }
+  locoForm_->LoadLocoList();
+}
+
+void MainWindow::LoadFunctionNames() {
+  if (locoForm_) locoForm_->LoadFunctionNames();
+}
+
 void MainWindow::ReadPortFile() { dccLink_->ReadPortFile(); }
 void MainWindow::OpenDccBox() { dccLink_->OpenDccBox(); }
 void MainWindow::LoadBoardWindow() {

@@ -18,6 +18,7 @@ class DccLink;
 class BoardHost;
 class ImageButton;
 class LayoutCommands;
+class LocoWindow;
 class Panel;
 class PanelArea;
 class PanelToolbars;
@@ -103,6 +104,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   Session& session_;
   std::unique_ptr<IntervalTimer> timUpdate_;
   std::unique_ptr<DccLink> dccLink_;
+  std::unique_ptr<kv::LocoWindow> locoForm_;  // Form2a on the DCC systems; goes before the link
   ModemStatusView* modemStatus_ = nullptr;
   QPointer<QWidget> locoWindow_;
   bool coordKnown_ = false;
