@@ -95,6 +95,17 @@ bool WriteLayout(const QString& data, QString* error) {
       RecordWriter().Str("24").Str("26").Str(QStringLiteral("\\data\\sig\\SHRxx.bmp")).Int(12150)
           .Int(3000)};
   const QList<RecordWriter> sensors = {RecordWriter().Int(2400).Int(4800)};
+  // Two locos for the DCC systems, and names for the functions most decoders have.
+  const QList<RecordWriter> locos = {RecordWriter().Str("0047").Str("47123"),
+                                     RecordWriter().Str("1015").Str("D1015")};
+  const char* functionLabels[13] = {"lights", "bell", "horn", "coupler", "sound"};
+  const bool latching[13] = {true, true, false, false, true};
+  QList<RecordWriter> functions;
+  for (int f = 0; f < 13; ++f) {
+    QString caption = QStringLiteral("F%1   OFF").arg(f);
+    if (functionLabels[f]) caption += QLatin1Char(' ') + QLatin1String(functionLabels[f]);
+    functions << RecordWriter().Str(caption).Int(latching[f] ? -1 : 0);
+  }
   return Write(data + QStringLiteral("/Demo Layout.txt"), {}, error) &&
          Write(folder + QStringLiteral("track.txt"), tracks, error) &&
          Write(folder + QStringLiteral("label.txt"), labels, error) &&
@@ -103,7 +114,8 @@ bool WriteLayout(const QString& data, QString* error) {
          Write(folder + QStringLiteral("sensor.txt"), sensors, error) &&
          Write(folder + QStringLiteral("gauge.txt"), {RecordWriter().Int(6)}, error) &&
          Write(folder + QStringLiteral("path.txt"), {}, error) &&
-         Write(folder + QStringLiteral("loco.txt"), {}, error);
+         Write(folder + QStringLiteral("loco.txt"), locos, error) &&
+         Write(folder + QStringLiteral("function.txt"), functions, error);
 }
 
 }  // namespace kv::demo
