@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -228,6 +230,10 @@ void MainWindow::LoadLocoList() {
   if (!locoForm_) {
     locoForm_ = std::make_unique<kv::LocoWindow>(session_, *dccLink_, this);
     RegisterLocoWindow(locoForm_.get());
+    // Until coord.txt holds a place: the screen's bottom left, clear of the toolbars.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      locoForm_->PlaceAtBottomLeft(screen->availableGeometry());
+    }
   }
   locoForm_->LoadLocoList();
 }

@@ -29,6 +29,35 @@ xpressnet::LocoAddress AddressOf(const LocoRecord& loco) {
 
 LocoControl::LocoControl(Session& session, DccLink& link) : session_(session), link_(link) {}
 
+LocoControl::~LocoControl() {
+  if (pending_) session_.scheduler.Cancel(pending_);
+}
+
+void LocoControl::Queue(std::function<void()> send, int pauseAfterMs) {
+  queue_.emplace_back(std::move(send), pauseAfterMs);
+  if (!pending_) SendQueued();
+}
+
+void LocoControl::SendQueued() {
+  pending_ = 0;
+  Scheduler& clock = session_.scheduler;
+  while (!queue_.empty()) {
+    if (clock.NowMs() < quietUntil_) {
+      pending_ = clock.After(quietUntil_ - clock.NowMs(), [this]() { SendQueued(); });
+      return;
+    }
+    auto [send, pauseAfterMs] = std::move(queue_.front());
+    queue_.pop_front();
+    send();
+    quietUntil_ = clock.NowMs() + pauseAfterMs;
+  }
+}
+
+void LocoControl::SendSpeed(std::uint8_t speed) {
+  const xpressnet::LocoAddress loco = unitA_;
+  Queue([this, loco, speed]() { link_.SendLocoSpeed(loco, speed); }, kSpeedPauseMs);
+}
+
 void LocoControl::LoadLocoList() {
   const QString& path = session_.model.LocoFile;
   locos_.clear();
@@ -130,7 +159,9 @@ void LocoControl::SelectPilot(int i) {
     pilot_ = i;
     unitB_ = AddressOf(locos_.at(i).record);
   }
-  link_.SendDoubleHeader(unitA_, unitB_);
+  const xpressnet::LocoAddress a = unitA_;
+  const xpressnet::LocoAddress b = unitB_;
+  Queue([this, a, b]() { link_.SendDoubleHeader(a, b); });
 }
 
 void LocoControl::PressSpeed(int n, Button button) {
@@ -152,8 +183,7 @@ void LocoControl::PressSpeed(int n, Button button) {
       tall_ = kStopButton;
       break;
   }
-  link_.SendLocoSpeed(unitA_, static_cast<std::uint8_t>(step + DirBase()));
-  link_.Pause(kSpeedPause);
+  SendSpeed(static_cast<std::uint8_t>(step + DirBase()));
 }
 
 void LocoControl::ReverseDirection() {
@@ -163,8 +193,7 @@ void LocoControl::ReverseDirection() {
   }
   directionLeft_ = !directionLeft_;
   tall_ = kStopButton;
-  link_.SendLocoSpeed(unitA_, DirBase());
-  link_.Pause(kSpeedPause);
+  SendSpeed(DirBase());
 }
 
 LocoControl::LocoState* LocoControl::Engine() {
@@ -177,7 +206,9 @@ const LocoControl::LocoState* LocoControl::Engine() const {
 
 void LocoControl::SendFunctions(LocoState& loco, std::uint8_t group) {
   loco.lastGroup = group;
-  link_.SendFunctionGroup(group, unitA_, GroupByte(loco.on, group));
+  const xpressnet::LocoAddress a = unitA_;
+  const std::uint8_t byte = GroupByte(loco.on, group);
+  Queue([this, group, a, byte]() { link_.SendFunctionGroup(group, a, byte); });
 }
 
 void LocoControl::FunctionPress(int f) {

@@ -4,7 +4,11 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <optional>
+
+#include "base/scheduler.h"
 
 #include "hardware/loco_rules.h"
 #include "hardware/xpressnet.h"
@@ -28,10 +32,13 @@ class LocoControl {
   static constexpr int kStopButton = 0;
   static constexpr int kFirstStep = 2;
   static constexpr int kLastStep = 14;
-  // The pause after each speed message, so that two never reach the box back to back.
-  static constexpr double kSpeedPause = 0.005;
+  // The pause after each speed message: whatever the window sends next waits for its end.
+  static constexpr int kSpeedPauseMs = 5;
 
   LocoControl(Session& session, DccLink& link);
+  ~LocoControl();
+  LocoControl(const LocoControl&) = delete;
+  LocoControl& operator=(const LocoControl&) = delete;
 
   // --- the files ------------------------------------------------------------------------------
   // loco.txt into the list (created empty when missing), in the list's order; a record that
@@ -109,6 +116,11 @@ class LocoControl {
   LocoState* Engine();
   const LocoState* Engine() const;
   void SendFunctions(LocoState& loco, std::uint8_t group);
+  void SendSpeed(std::uint8_t speed);
+  // Every message leaves through the link in the order asked for; one asked for during the
+  // pause after a speed message leaves when the pause ends, on the scheduler, not in a wait.
+  void Queue(std::function<void()> send, int pauseAfterMs = 0);
+  void SendQueued();
   void SaveFunctionNames();
   static bool ValidFunction(int f) { return f >= 0 && f < kFunctionCount; }
 
@@ -132,6 +144,10 @@ class LocoControl {
   bool operate_ = true;
   int funcNo_ = 0;
   bool pressTurnedOn_ = false;  // the press under way switched its function on
+
+  std::deque<std::pair<std::function<void()>, int>> queue_;
+  qint64 quietUntil_ = 0;
+  Scheduler::TaskId pending_ = 0;
 };
 
 }  // namespace kv

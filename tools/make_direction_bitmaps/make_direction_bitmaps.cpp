@@ -21,8 +21,8 @@ QImage DrawLogo(bool left) {
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   const QColor ink(0x1F, 0x3A, 0x5F);
-  // Left runs in orange, right in green, as the DC knobs tell reverse from forward.
-  const QColor way = left ? QColor(0xD3, 0x6B, 0x0C) : QColor(0x2E, 0x8B, 0x57);
+  // One colour both ways: which way is forward depends on how the loco stands on the track.
+  const QColor way(0x2B, 0x6C, 0xB0);
 
   p.setPen(QPen(ink, 1.5));
   p.setBrush(Qt::white);

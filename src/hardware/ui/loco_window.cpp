@@ -23,8 +23,8 @@
 namespace kv {
 
 void SpeedButton::mousePressEvent(QMouseEvent* event) {
-  if (onDown) onDown(event->button());
   QPushButton::mousePressEvent(event);
+  if (onDown) onDown(event->button());
 }
 
 // The box's tick follows the loco, not the click: the window sets it after each action.
@@ -250,6 +250,8 @@ void LocoWindow::FitFunctionColumn() {
     box->setText(before);
   }
   functionColumn_->setFixedSize(width, height * kShownFunctions);
+  // The list as tall as the function frame: the window no taller than its controls need.
+  lstLoco_->setFixedHeight(fraFuncOp_->sizeHint().height());
 }
 
 void LocoWindow::LoadLocoList() {
@@ -262,6 +264,12 @@ void LocoWindow::LoadFunctionNames() {
   control_->LoadFunctionNames();
   FitFunctionColumn();
   Refresh();
+}
+
+void LocoWindow::PlaceAtBottomLeft(const QRect& area) {
+  // The frame is not known before the window is first shown: room for a title bar is left.
+  constexpr int kTitleRoom = 40;
+  move(area.left(), area.bottom() - sizeHint().height() - kTitleRoom);
 }
 
 void LocoWindow::RebuildLocoMenus() {

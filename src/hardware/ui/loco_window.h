@@ -86,6 +86,8 @@ class LocoWindow : public QWidget {
   // The start-up steps: loco.txt into the list and menus, function.txt into the boxes.
   void LoadLocoList();
   void LoadFunctionNames();
+  // Puts the window at the bottom left corner of `area` (screen coordinates).
+  void PlaceAtBottomLeft(const QRect& area);
 
   void mnuAdd_Click(int index);
   void mnuUnitA_Click(int index);
