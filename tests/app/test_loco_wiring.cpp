@@ -1,0 +1,40 @@
+#include <QAction>
+#include <QTest>
+
+#include "hardware/ui/loco_window.h"
+#include "layout/sundry_files.h"
+#include "operating_rig.h"
+#include "support/layout_fixture.h"
+
+using kv::test::Find;
+using kv::test::OperatingRig;
+
+class LocoWiringTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // On the DCC systems the connection loads Form2a; coord.txt places it, a mouse move over the
+  // panel brings it up without taking the keyboard, and it drives through the main window's link.
+  void theLocoWindowDrivesThroughTheMainWindowsLink() {
+    OperatingRig dc("DC");
+    QVERIFY(!dc.main->LocoWindow());
+    OperatingRig r("DCC + DC", 1);
+    auto* form = Find<kv::LocoWindow>(r.main.get(), "Form2a");
+    QCOMPARE(r.main->LocoWindow(), form);
+    kv::test::UseLayout(r.t);
+    kv::test::WriteLayoutFile(r.t, "loco.txt", "\"0003\",\"D3\"\r\n");
+    r.main->LoadLocoList();
+    r.t.Write(kv::kCoordFile, "1500,750\r\n");
+    r.main->ReadCoordFile();
+    QCOMPARE(form->pos(), QPoint(100, 50));
+    QVERIFY(!form->isVisible());
+    r.main->ShowLocoWindow();
+    QVERIFY(form->isVisible() && form->testAttribute(Qt::WA_ShowWithoutActivating));
+    form->findChild<QAction*>("mnuUnitA_0")->trigger();
+    QTest::mouseClick(Find<QWidget>(form, "cmdLoco_4"), Qt::RightButton);
+    QCOMPARE(r.Frames(), QStringList{"0 e4 12 00 03 00 f5"});
+  }
+};
+
+KV_TEST_MAIN(LocoWiringTest)
+#include "test_loco_wiring.moc"

@@ -1,0 +1,146 @@
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+#include "hardware/dcc_link.h"
+#include "hardware/ui/loco_window.h"
+#include "support/fake_dcc_line.h"
+#include "support/find_control.h"
+#include "support/layout_fixture.h"
+#include "support/test_session.h"
+
+using kv::LocoWindow;
+using kv::test::Find;
+
+namespace {
+
+// The window over a layout with two locos and labelled functions, on line to a fake box.
+struct Rig {
+  explicit Rig(bool online = true) {
+    kv::test::UseLayout(t);
+    kv::test::WriteLayoutFile(t, "loco.txt", "\"4567\",\"4567\"\r\n\"1234\",\"1234\"\r\n");
+    kv::test::WriteLayoutFile(t, "function.txt",
+                              "\"F0   OFF lights\",-1\r\n\"F1   ON  bell\",0\r\n");
+    link.SetPorts(std::make_unique<kv::test::FakeDccPorts>(t.scheduler, log));
+    t.session.model.BoxPort = online ? 1 : 0;
+    if (online) link.OpenDccBox();
+    w.LoadLocoList();
+    w.LoadFunctionNames();
+    w.show();
+    log->writes.clear();
+  }
+  template <typename T = QWidget>
+  T* Get(const QString& name) {
+    return Find<T>(&w, name);
+  }
+  void Trigger(const QString& action) { w.findChild<QAction*>(action)->trigger(); }
+  QStringList Frames() {
+    t.scheduler.RunUntilIdle();
+    QStringList out;
+    for (const auto& write : log->writes) out << write.bytes.toHex(' ');
+    log->writes.clear();
+    return out;
+  }
+  kv::test::TestSession t;
+  std::shared_ptr<kv::test::FakeLineLog> log = std::make_shared<kv::test::FakeLineLog>();
+  kv::DccLink link{t.session};
+  LocoWindow w{t.session, link};
+};
+
+}  // namespace
+
+class LocoWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void addLocoBoxesTakeOnlyTheirKeys_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("d first becomes D") << "d123"
+                                       << "D123";
+    QTest::newRow("no D after a digit") << "12D3"
+                                        << "123";
+    QTest::newRow("one letter only") << "Ee5"
+                                     << "E5";
+    QTest::newRow("nothing else") << "4 7x1."
+                                  << "471";
+  }
+  void addLocoBoxesTakeOnlyTheirKeys() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    Rig r;
+    r.Trigger("mnuAdd_0");
+    QVERIFY(r.w.AddMode() && !r.Get("fraControl")->isVisible());
+    auto* chip = r.Get<QLineEdit>("txtChip");
+    auto* loco = r.Get<QLineEdit>("txtLoco");
+    QTest::keyClicks(chip, "0a1 005");
+    QCOMPARE(chip->text(), QStringLiteral("0100"));
+    QCOMPARE(r.w.focusWidget(), loco);  // four digits: on to the number
+    QTest::keyClicks(loco, typed);
+    QCOMPARE(loco->text(), shown);
+    QCOMPARE(loco->toolTip(), QStringLiteral("Write Loco"));
+    QTest::keyClick(loco, Qt::Key_Return);
+    QVERIFY(!r.w.AddMode() && r.Get("fraControl")->isVisible());
+    QCOMPARE(r.Get<QListWidget>("lstLoco")->currentItem()->text(), shown + " 0100");
+    QCOMPARE(r.Get<QListWidget>("lstLoco")->count(), 3);
+  }
+
+  void speedButtonsStandTallAndSayWhatTheyDo() {
+    Rig r;
+    auto* five = r.Get<QPushButton>("cmdLoco_5");
+    auto* stop = r.Get<QPushButton>("cmdLoco_0");
+    QCOMPARE(five->toolTip(), QStringLiteral("select train engine"));
+    QTest::mouseClick(five, Qt::LeftButton);
+    QCOMPARE(r.t.dialogs.Last().text, QStringLiteral("no train engine selected"));
+    r.Trigger("mnuUnitA_0");  // the list is sorted: 1234 first
+    QCOMPARE(r.w.findChild<QMenu*>("mnuList_1")->title(), QStringLiteral("1234"));
+    QCOMPARE(r.w.findChild<QAction*>("mnuChip")->text(), QStringLiteral("chip 1234"));
+    QTest::mouseClick(five, Qt::LeftButton);
+    QCOMPARE(five->height(), LocoWindow::kTallHeight);
+    QCOMPARE(stop->height(), LocoWindow::kRestHeight);
+    QCOMPARE(five->toolTip(), QStringLiteral("right-click STOP"));
+    QCOMPARE(r.Get("cmdLoco_6")->toolTip(), QStringLiteral("left-click GO"));
+    QCOMPARE(stop->toolTip(), QString());
+    QTest::mouseClick(r.Get("cmdLoco_12"), Qt::RightButton);
+    QCOMPARE(five->height(), LocoWindow::kRestHeight);
+    QCOMPARE(stop->height(), LocoWindow::kTallHeight);
+    QTest::mouseClick(r.Get("imgDir"), Qt::LeftButton);
+    r.Trigger("mnuUnitB_1");
+    QCOMPARE(r.w.findChild<QMenu*>("mnuList_0")->title(), QStringLiteral("4567"));
+    QVERIFY(!r.w.findChild<QAction*>("mnuUnitA_1")->isEnabled());
+    QCOMPARE(r.Frames(), (QStringList{"e4 12 c4 d2 05 e5", "e4 12 c4 d2 00 e0", "e4 12 c4 d2 80 60",
+                                      "e5 43 c4 d2 d1 d7 b6"}));
+  }
+
+  void functionBoxes() {
+    Rig r(false);
+    QCOMPARE(r.w.windowTitle(), QStringLiteral("DCC Loco Control   modem OFF"));
+    auto* f0 = r.Get<QCheckBox>("chkFunc_0");
+    QVERIFY(!f0->isEnabled());
+    QCOMPARE(f0->text(), QStringLiteral("F0   OFF lights"));
+    r.Trigger("mnuUnitA_0");
+    QTest::mouseClick(f0, Qt::LeftButton);
+    QVERIFY(f0->isChecked());
+    QCOMPARE(f0->text(), QStringLiteral("F0   ON  lights"));
+    QCOMPARE(r.w.findChild<QAction*>("mnuFuncTot")->text(), QStringLiteral("FT 16"));
+    QTest::mousePress(r.Get("chkFunc_1"), Qt::LeftButton);
+    QCOMPARE(r.Get<QCheckBox>("chkFunc_1")->text(), QStringLiteral("F1   ON  bell"));
+    QTest::mouseRelease(r.Get("chkFunc_1"), Qt::LeftButton);
+    QCOMPARE(r.Get<QCheckBox>("chkFunc_1")->text(), QStringLiteral("F1   OFF bell"));
+    QCOMPARE(r.Frames(), QStringList());  // off-line: nothing leaves
+
+    QTest::mouseClick(r.Get("imgBtnFunc_1"), Qt::LeftButton);
+    QTest::mouseClick(r.Get("imgBtnFunc_1"), Qt::LeftButton);
+    QCOMPARE(r.w.FirstShownFunction(), 10);
+    QVERIFY(r.Get("chkFunc_12")->isVisible() && !r.Get("chkFunc_9")->isVisible());
+    QVERIFY(!r.Get("imgBtnFunc_1")->isEnabled());
+    QTest::mouseClick(r.Get("imgBtnFunc_0"), Qt::LeftButton);
+    QCOMPARE(r.w.FirstShownFunction(), 5);
+  }
+};
+
+KV_TEST_MAIN(LocoWindowTest)
+#include "test_loco_window.moc"
