@@ -107,7 +107,8 @@ LocoControl::AddOutcome LocoControl::WriteLoco(const QString& chip, const QStrin
     dialogs.MessageBox(texts::ChipRefused(chip), msg::kInformation, texts::LocoListTitle());
     return AddOutcome::kRefused;
   }
-  if (!LocoNumberAfterEdit(number) || number.isEmpty()) {
+  const std::optional<QString> typed = LocoNumberAfterEdit(number);
+  if (!typed || !IsLocoNumber(*typed)) {
     dialogs.MessageBox(texts::NumberMissing(), msg::kInformation, texts::LocoListTitle());
     return AddOutcome::kRefused;
   }
@@ -122,7 +123,7 @@ LocoControl::AddOutcome LocoControl::WriteLoco(const QString& chip, const QStrin
   }
   QList<LocoRecord> records;
   for (const LocoState& l : locos_) records << l.record;
-  const LocoRecord loco{chip, number};
+  const LocoRecord loco{chip, *typed};
   const int at = SortedPosition(records, loco);
   locos_.insert(at, LocoState{loco});
   records.insert(at, loco);

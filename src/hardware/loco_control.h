@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "base/scheduler.h"
-
 #include "hardware/loco_rules.h"
 #include "hardware/xpressnet.h"
 #include "layout/loco_files.h"

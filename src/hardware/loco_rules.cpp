@@ -20,6 +20,11 @@ std::optional<QString> LocoNumberAfterEdit(const QString& edited) {
   return text;
 }
 
+bool IsLocoNumber(const QString& number) {
+  static const QRegularExpression whole(QStringLiteral("^[DE]?[0-9]+$"));
+  return whole.match(number).hasMatch();
+}
+
 QString LocoItemText(const LocoRecord& loco) {
   return loco.number + QLatin1Char(' ') + loco.chip;
 }

@@ -18,6 +18,8 @@ std::optional<QString> ChipAfterEdit(const QString& edited);
 // txtLoco after an edit: digits, with one letter D or E allowed only as the first character
 // (typed in lower case it is taken in upper case). Nothing when the edit is refused.
 std::optional<QString> LocoNumberAfterEdit(const QString& edited);
+// A whole loco number: at least one digit, perhaps after a D or an E.
+bool IsLocoNumber(const QString& number);
 
 // A loco as the list shows it: "47123 0100" (number, space, chip).
 QString LocoItemText(const LocoRecord& loco);

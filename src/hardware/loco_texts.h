@@ -88,6 +88,9 @@ inline QString LocoLimit(const QString& file, int notTaken) {
       .arg(notTaken);
 }
 inline QString ChipRefused(const QString& chip) {
+  if (chip.isEmpty()) {
+    return QStringLiteral("Type the decoder's address first: four digits from 0001 to 9999.");
+  }
   return QStringLiteral("\"%1\" is no decoder address: type four digits from 0001 to 9999.")
       .arg(chip);
 }

@@ -199,16 +199,15 @@ class LocoControlTest : public QObject {
     QTest::addColumn<QString>("chip");
     QTest::addColumn<QString>("number");
     QTest::addColumn<int>("outcome");
-    QTest::newRow("short chip") << "010"
-                                << "D1" << int(LocoControl::AddOutcome::kRefused);
-    QTest::newRow("chip 0000") << "0000"
-                               << "D1" << int(LocoControl::AddOutcome::kRefused);
-    QTest::newRow("no number") << "0003"
-                               << "" << int(LocoControl::AddOutcome::kRefused);
-    QTest::newRow("nothing typed") << ""
-                                   << "" << int(LocoControl::AddOutcome::kNothingTyped);
-    QTest::newRow("a chip twice") << "1234"
-                                  << "D1234" << int(LocoControl::AddOutcome::kAdded);
+    const int refused = int(LocoControl::AddOutcome::kRefused);
+    QTest::newRow("short chip") << QString("010") << QString("D1") << refused;
+    QTest::newRow("chip 0000") << QString("0000") << QString("D1") << refused;
+    QTest::newRow("no number") << QString("0003") << QString() << refused;
+    QTest::newRow("a letter alone") << QString("0003") << QString("E") << refused;
+    QTest::newRow("nothing typed")
+        << QString() << QString() << int(LocoControl::AddOutcome::kNothingTyped);
+    QTest::newRow("a chip twice") << QString("1234") << QString("d1234")
+                                  << int(LocoControl::AddOutcome::kAdded);
   }
   void writeLoco() {
     QFETCH(QString, chip);

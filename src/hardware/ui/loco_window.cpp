@@ -197,7 +197,7 @@ QWidget* LocoWindow::BuildLocoFrame() {
     }
   });
   connect(txtLoco_, &QLineEdit::returnPressed, this, &LocoWindow::WriteLoco);
-  connect(txtChip_, &QLineEdit::returnPressed, this, &LocoWindow::WriteLoco);
+  connect(txtChip_, &QLineEdit::returnPressed, txtLoco_, [this]() { txtLoco_->setFocus(); });
   fraLoco_->hide();
   return fraLoco_;
 }
