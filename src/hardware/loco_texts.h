@@ -60,6 +60,10 @@ inline QString StopTip() {
 inline QString DirectionTip() {
   return QStringLiteral("click to reverse");
 }
+inline QString DirectionPictureMissing(const QString& path) {
+  return QStringLiteral("click to reverse (the picture %1 is missing: a drawn arrow stands in)")
+      .arg(path);
+}
 inline QString OperateFrame() {
   return QStringLiteral("function F0-F12 operate");
 }

@@ -108,6 +108,8 @@ class LocoWindowTest : public QObject {
     QCOMPARE(five->height(), LocoWindow::kRestHeight);
     QCOMPARE(stop->height(), LocoWindow::kTallHeight);
     QTest::mouseClick(r.Get("imgDir"), Qt::LeftButton);
+    QVERIFY(r.w.ShowsDirectionStandIn());
+    QVERIFY(r.Get("imgDir")->toolTip().contains("\\data\\vm110\\DCClogoL.bmp"));
     r.Trigger("mnuUnitB_1");
     QCOMPARE(r.w.findChild<QMenu*>("mnuList_0")->title(), QStringLiteral("4567"));
     QVERIFY(!r.w.findChild<QAction*>("mnuUnitA_1")->isEnabled());

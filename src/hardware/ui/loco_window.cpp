@@ -445,6 +445,7 @@ QPixmap LocoWindow::DirectionPicture(bool left) {
   const QString path = session_.folder.Resolve(stored);
   if (!path.isEmpty()) picture.load(path);
   dirStandIn_ = picture.isNull();
+  imgDir_->setToolTip(dirStandIn_ ? texts::DirectionPictureMissing(stored) : texts::DirectionTip());
   if (dirStandIn_) return kv::DirectionStandIn(left, kPictureSize);
   return picture.scaled(kPictureSize, kPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
