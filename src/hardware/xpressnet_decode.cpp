@@ -11,13 +11,17 @@ std::uint8_t At(const QByteArray& frame, int i) {
 }
 
 QString DescribeAccessory(const QByteArray& f) {
+  const std::uint8_t address = At(f, 1);
   const std::uint8_t data = At(f, 2);
   if ((data & 0xF0) != 0x80) return QStringLiteral("accessory with a malformed data byte");
-  return QStringLiteral("accessory address %1 pair %2 %3 output %4")
-      .arg(At(f, 1))
-      .arg((data >> 1) & 3)
-      .arg((data & 1) ? QStringLiteral("second") : QStringLiteral("first"))
-      .arg((data & 0x08) ? QStringLiteral("on") : QStringLiteral("off"));
+  const int pair = (data >> 1) & 3;
+  const QString side = (data & 1) ? QStringLiteral("R") : QStringLiteral("L");
+  const QString state = (data & 0x08) ? QStringLiteral("on") : QStringLiteral("off");
+  // In the words of the points label that fires it: solenoid numbers start at address 1.
+  if (address == 0) {
+    return QStringLiteral("accessory address 0 pair %1 %2 %3").arg(pair).arg(side, state);
+  }
+  return QStringLiteral("accessory %1 %2 %3").arg(address * 4 + pair - 4).arg(side, state);
 }
 
 QString DescribeFunctions(const QByteArray& f) {
@@ -40,8 +44,7 @@ QString DescribeFunctions(const QByteArray& f) {
   }
   return QStringLiteral("loco %1 functions %2: %3")
       .arg(LocoNumber({At(f, 2), At(f, 3)}))
-      .arg(range, on.isEmpty() ? QStringLiteral("all off")
-                               : on.join(QStringLiteral(" ")) + QStringLiteral(" on"));
+      .arg(range, on.isEmpty() ? QStringLiteral("all off") : on.join(QStringLiteral(" ")));
 }
 
 QString DescribeDoubleHeader(const QByteArray& f) {
@@ -52,6 +55,12 @@ QString DescribeDoubleHeader(const QByteArray& f) {
   return QStringLiteral("double header loco %1 with loco %2")
       .arg(a)
       .arg(LocoNumber({At(f, 4), At(f, 5)}));
+}
+
+QString BadCheck(const QByteArray& frame) {
+  const QByteArray body = frame.left(frame.size() - 1);
+  return QStringLiteral("bad check byte %1, should be %2")
+      .arg(Hex(frame.right(1)), Hex(QByteArray(1, static_cast<char>(Check(body)))));
 }
 
 }  // namespace
@@ -101,11 +110,7 @@ QString DescribeSpeed(std::uint8_t speed) {
 
 QString Describe(const QByteArray& frame) {
   if (frame.isEmpty()) return QStringLiteral("nothing");
-  if (!CheckOk(frame)) {
-    const QByteArray body = frame.left(frame.size() - 1);
-    return QStringLiteral("bad check byte %1, should be %2")
-        .arg(Hex(frame.right(1)), Hex(QByteArray(1, static_cast<char>(Check(body)))));
-  }
+  if (!CheckOk(frame)) return BadCheck(frame);
   const std::uint8_t header = At(frame, 0);
   const int size = static_cast<int>(frame.size());
   if (header == 0xF0 && size == 2) return QStringLiteral("version request");
@@ -121,6 +126,60 @@ QString Describe(const QByteArray& frame) {
   }
   if (header == 0xE5 && size == 7 && At(frame, 1) == 0x43) return DescribeDoubleHeader(frame);
   return QStringLiteral("unknown command");
+}
+
+QString DescribeReply(const QByteArray& frame) {
+  if (frame.isEmpty()) return QStringLiteral("nothing");
+  if (!CheckOk(frame)) return BadCheck(frame);
+  const std::uint8_t header = At(frame, 0);
+  const int size = static_cast<int>(frame.size());
+  if (header == 0x02 && size == 4) {
+    const auto bcd = [](std::uint8_t v) {
+      return QStringLiteral("%1.%2").arg(v >> 4).arg(v & 0xF);
+    };
+    return QStringLiteral("interface version: hardware %1, software %2")
+        .arg(bcd(At(frame, 1)), bcd(At(frame, 2)));
+  }
+  if (size != 3) return QStringLiteral("unknown answer");
+  const std::uint8_t code = At(frame, 1);
+  if (header == 0x01) {
+    switch (code) {
+      case 0x01:
+        return QStringLiteral("transfer error from the PC");
+      case 0x02:
+        return QStringLiteral("transfer error to the command station");
+      case 0x03:
+        return QStringLiteral("unknown communication error");
+      case 0x04:
+        return QStringLiteral("command sent");
+      case 0x05:
+        return QStringLiteral("no time slot from the command station");
+      case 0x06:
+        return QStringLiteral("interface buffer full");
+      default:
+        break;
+    }
+  }
+  if (header == 0x61) {
+    switch (code) {
+      case 0x00:
+        return QStringLiteral("track power off");
+      case 0x01:
+        return QStringLiteral("normal operation resumed");
+      case 0x02:
+        return QStringLiteral("service mode");
+      case 0x80:
+        return QStringLiteral("transfer error at the command station");
+      case 0x81:
+        return QStringLiteral("command station busy");
+      case 0x82:
+        return QStringLiteral("command not supported");
+      default:
+        break;
+    }
+  }
+  if (header == 0x81 && code == 0x00) return QStringLiteral("emergency stop");
+  return QStringLiteral("unknown answer");
 }
 
 QString Hex(const QByteArray& bytes) {

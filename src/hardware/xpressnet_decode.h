@@ -38,9 +38,14 @@ int LocoNumber(LocoAddress loco);
 // then "forward" or "reverse".
 QString DescribeSpeed(std::uint8_t speed);
 
-// A frame sent to the box, in words: "accessory address 1 pair 0 first output on". A frame
-// whose check is wrong is described as such, whatever it holds.
+// A frame sent to the box, in words: "accessory 12 L on" (the solenoid number and side of the
+// points label that fires it), "loco 1234 speed step 5 forward", "loco 3 functions F0-F4: F0
+// F2". A frame whose check is wrong is described as such, whatever it holds.
 QString Describe(const QByteArray& frame);
+
+// A frame the box sent back, in words: "command sent", "interface version: hardware 1.0,
+// software 3.6", "command not supported".
+QString DescribeReply(const QByteArray& frame);
 
 // "52 01 88 DB".
 QString Hex(const QByteArray& bytes);

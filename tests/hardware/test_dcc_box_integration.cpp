@@ -157,10 +157,9 @@ class DccBoxIntegrationTest : public QObject {
     r.scheduler.WaitFor(2 * DccBoxSimulator::kFrameTimeoutMs);
     QCOMPARE(r.Texts(),
              (QStringList{"version request", "double header loco 1234 with loco 4567",
-                          "loco 3 functions F0-F4: F0 on", "loco 1234 speed step 1 forward",
+                          "loco 3 functions F0-F4: F0", "loco 1234 speed step 1 forward",
                           "double header of loco 1234 dissolved",
-                          "accessory address 1 pair 0 first output on",
-                          "accessory address 1 pair 0 first output off"}));
+                          "accessory 0 L on", "accessory 0 L off"}));
   }
 
   void anAdapterPulledOutTurnsTheModemOff() {
@@ -200,7 +199,7 @@ class DccBoxIntegrationTest : public QObject {
     QVERIFY(r.link.Online());
     r.session.model.PointSide = "R";
     r.link.ThrowSolenoidDcc(1);
-    QVERIFY(r.scheduler.WaitFor(3000, [&]() { return out.contains("output off"); }));
+    QVERIFY(r.scheduler.WaitFor(3000, [&]() { return out.contains("R off"); }));
     sim.terminate();
     QVERIFY(sim.waitForFinished(5000));
     out += sim.readAllStandardOutput();
@@ -214,8 +213,8 @@ class DccBoxIntegrationTest : public QObject {
       frames << m.captured(1);
     }
     QCOMPARE(frames, (QStringList{"F0 F0  version request",
-                                  "52 01 8B D8  accessory address 1 pair 1 second output on",
-                                  "52 01 83 D0  accessory address 1 pair 1 second output off"}));
+                                  "52 01 8B D8  accessory 1 R on",
+                                  "52 01 83 D0  accessory 1 R off"}));
 #endif
   }
 };

@@ -55,7 +55,7 @@ class DccBoxSimulator : public QObject {
   void Unplug();
 
   const QList<Frame>& Frames() const { return frames_; }
-  // "   1.234 s  52 01 88 DB  accessory address 1 pair 0 first output on"
+  // "   1.234 s  52 01 88 DB  accessory 0 L on"
   static QString LogLine(const Frame& frame);
 
   // Called with each frame as it is received.
