@@ -10,13 +10,19 @@ namespace kv::texts {
 inline QString CardUnknown() { return QStringLiteral("- - -"); }
 inline QString CardConnected(int card) { return QStringLiteral("Card %1 connected").arg(card); }
 inline QString CardNotFound(int card) { return QStringLiteral("Card %1 not found").arg(card); }
+// The board is there, but could not be opened (OpenProblem says why).
+inline QString CardNotOpened(int card) {
+  return QStringLiteral("Card %1 found, not opened").arg(card);
+}
 
-// The board is plugged in but could not be opened (shown as the status label's tool tip).
+// The board is plugged in but could not be opened, for some other reason than this user's
+// access to it (shown as the status label's tool tip and in a message).
 inline QString BoardNotOpened(const QString& device) {
-  return QStringLiteral("The board is plugged in (%1) but could not be opened: this user may "
-                        "need read and write access to it.")
+  return QStringLiteral("The board is plugged in (%1) but could not be opened: another program "
+                        "may be using it.")
       .arg(device);
 }
+inline QString BoardProblemTitle() { return QStringLiteral("USB board"); }
 
 // A solenoid number whose firing number (one more) no longer fits the eight outputs.
 inline QString SolenoidRefusedTitle() { return QStringLiteral("relay stack"); }

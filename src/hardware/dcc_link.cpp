@@ -6,7 +6,9 @@
 
 #include "base/dialog_texts.h"
 #include "base/session.h"
+#include "hardware/access_texts.h"
 #include "hardware/dcc_texts.h"
+#include "hardware/port_access.h"
 #include "layout/port_file.h"
 
 namespace kv {
@@ -24,6 +26,7 @@ DccLink::DccLink(Session& session, QObject* parent)
     : QObject(parent),
       session_(session),
       ports_(std::make_unique<SystemDccPorts>()),
+      accessDenied_(AccessDenied),
       pulses_(session.scheduler, [this](const QByteArray& m) { SendDccMessage(m); }) {}
 
 DccLink::~DccLink() = default;
@@ -47,6 +50,7 @@ void DccLink::WritePortFile() {
 void DccLink::OpenDccBox() {
   LayoutModel& m = session_.model;
   if (port_) OnLost();  // a second connection starts from a closed port
+  deniedDevice_.clear();
   while (!session_.Ended()) {
     if (m.BoxPort > 0) {
       if (auto port = ProbeBox()) {
@@ -65,23 +69,29 @@ void DccLink::OpenDccBox() {
 
 bool DccLink::AskBoxPort() {
   LayoutModel& m = session_.model;
-  const QString prompt = texts::BoxPortPrompt(ports_->Numbering());
+  QString prompt = texts::BoxPortPrompt(ports_->Numbering());
+  QString title = texts::BoxPortTitle();
+  if (!deniedDevice_.isEmpty()) {
+    // Not a box that is off or unplugged: name the fix instead.
+    prompt.prepend(texts::PortDenied(m.BoxPort, deniedDevice_, DeviceGroup(deniedDevice_)));
+    title = texts::PortDeniedTitle();
+  }
   while (true) {
-    const QString answer =
-        session_.dialogs.InputBox(prompt, texts::BoxPortTitle(), QString::number(m.BoxPort));
+    const QString answer = session_.dialogs.InputBox(prompt, title, QString::number(m.BoxPort));
     if (answer.isEmpty()) return false;
     if (const auto port = ParsePortAnswer(answer)) {
       m.BoxPort = *port;
       WritePortFile();
       return true;
     }
-    session_.dialogs.MessageBox(texts::NotAPortNumber(answer), msg::kCritical,
-                                texts::BoxPortTitle());
+    session_.dialogs.MessageBox(texts::NotAPortNumber(answer), msg::kCritical, title);
   }
 }
 
 std::unique_ptr<QIODevice> DccLink::ProbeBox() {
-  std::unique_ptr<QIODevice> port = ports_->Open(ports_->DeviceName(session_.model.BoxPort));
+  const QString deviceName = ports_->DeviceName(session_.model.BoxPort);
+  std::unique_ptr<QIODevice> port = ports_->Open(deviceName);
+  deniedDevice_ = !port && accessDenied_ && accessDenied_(deviceName) ? deviceName : QString();
   if (!port) return nullptr;
   if (auto* serial = qobject_cast<QSerialPort*>(port.get())) serial->clear();
   Pause(kSettleAfterOpenMs / 1000.0);

@@ -2,6 +2,7 @@
 
 #include <QIODevice>
 #include <QObject>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -34,6 +35,11 @@ class DccLink : public QObject {
 
   // Where port numbers lead; the system's serial ports unless a test says otherwise.
   void SetPorts(std::unique_ptr<DccPorts> ports);
+  // Tells a port this user may not open from one that is absent; AccessDenied unless a test
+  // says otherwise.
+  void SetAccessCheck(std::function<bool(const QString&)> denied) {
+    accessDenied_ = std::move(denied);
+  }
 
   // port.txt into BoxPort (created when missing; missing or empty is 0, off-line), and back.
   void ReadPortFile();
@@ -90,6 +96,8 @@ class DccLink : public QObject {
 
   Session& session_;
   std::unique_ptr<DccPorts> ports_;
+  std::function<bool(const QString&)> accessDenied_;
+  QString deniedDevice_;  // the port last tried is there, but this user may not open it
   std::unique_ptr<QIODevice> port_;
   xpressnet::Buffer dccMsg_{};
   AccessoryPulses pulses_;

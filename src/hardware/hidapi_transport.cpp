@@ -4,7 +4,9 @@
 
 #include <hidapi.h>
 
+#include "hardware/access_texts.h"
 #include "hardware/board_texts.h"
+#include "hardware/port_access.h"
 
 namespace kv {
 
@@ -22,7 +24,8 @@ bool HidapiTransport::Open(int vendorId, int productId) {
   if (device_) return true;
   // Listed but not opened: most often the user may not use the device file.
   if (hid_device_info* found = hid_enumerate(vendor, product)) {
-    problem_ = texts::BoardNotOpened(QString::fromLocal8Bit(found->path));
+    const QString path = QString::fromLocal8Bit(found->path);
+    problem_ = AccessDenied(path) ? texts::BoardDenied(path) : texts::BoardNotOpened(path);
     hid_free_enumeration(found);
   }
   return false;

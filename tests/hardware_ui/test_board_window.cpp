@@ -7,6 +7,8 @@
 #include <QTest>
 #include <memory>
 
+#include "base/box_text.h"
+#include "hardware/access_texts.h"
 #include "hardware/recording_board.h"
 #include "hardware/relay_stack.h"
 #include "hardware/ui/board_host.h"
@@ -61,7 +63,7 @@ struct Panel {
 // A board that is plugged in but that this user may not open.
 class LockedBoard final : public kv::BoardDevice {
  public:
-  QString OpenProblem() const override { return QStringLiteral("plugged in, no access"); }
+  QString OpenProblem() const override { return kv::texts::BoardDenied("/dev/hidraw3"); }
 
  protected:
   bool Connect(int) override { return false; }
@@ -112,8 +114,17 @@ class BoardWindowTest : public QObject {
     kv::test::TestSession t;
     LockedBoard board;
     BoardWindow form2(t.session, board);
-    QCOMPARE(Find<QLabel>(&form2, "Label1")->text(), QStringLiteral("Card 0 not found"));
-    QCOMPARE(Find<QLabel>(&form2, "Label1")->toolTip(), QStringLiteral("plugged in, no access"));
+    // Not called absent: the label says it is there, and a message names the fix.
+    QCOMPARE(Find<QLabel>(&form2, "Label1")->text(), QStringLiteral("Card 0 found, not opened"));
+    const QString why = QStringLiteral(
+        "The USB board is plugged in (/dev/hidraw3), but this user may not use it.\n"
+        "Install the udev rule 70-kelvarne-usb-board.rules (the Debian package puts it in "
+        "/usr/lib/udev/rules.d; from a build, copy packaging/70-kelvarne-usb-board.rules to "
+        "/etc/udev/rules.d),\nthen unplug the board and plug it in again.");
+    QCOMPARE(Find<QLabel>(&form2, "Label1")->toolTip(), why);
+    QCOMPARE(t.dialogs.Transcript().size(), 1);
+    QCOMPARE(t.dialogs.Last().title, QStringLiteral("USB board"));
+    QCOMPARE(kv::BoxText(t.dialogs.Last().text), why);
   }
 
   void aMissingCardIsNotPolled() {

@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "base/box_text.h"
 #include "base/session.h"
 #include "hardware/board_library.h"
 #include "hardware/board_texts.h"
@@ -246,12 +247,18 @@ void BoardWindow::ConnectCard() {
   const int sk6 = check1_[1]->isChecked() ? 1 : 0;
   cardAddress_ = 3 - (sk5 + 2 * sk6);
   const int h = board_.OpenDevice(cardAddress_);
+  const QString problem = h == -1 ? board_.OpenProblem() : QString();
   if (h == -1) {
-    label1_->setText(texts::CardNotFound(cardAddress_));
+    // A board that is there is not called absent: the user is told why it cannot be used.
+    label1_->setText(problem.isEmpty() ? texts::CardNotFound(cardAddress_)
+                                       : texts::CardNotOpened(cardAddress_));
   } else {
     label1_->setText(texts::CardConnected(h));
   }
-  label1_->setToolTip(h == -1 ? board_.OpenProblem() : QString());
+  label1_->setToolTip(BoxText(problem));
+  if (!problem.isEmpty()) {
+    session_.dialogs.MessageBox(problem, msg::kInformation, texts::BoardProblemTitle());
+  }
   // Polling a board that is not there would show its inputs as all off.
   timer1_->SetEnabled(h >= 0);
 }
