@@ -17,6 +17,7 @@
 #include "hardware/board_library.h"
 #include "hardware/ui/board_host.h"
 #include "hardware/ui/loco_window.h"
+#include "hardware/ui/monitor_window.h"
 #include "layout/sundry_files.h"
 #include "layout/twips.h"
 #include "panel/image_button.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   layoutCommands_->Connect();
   board_ = std::make_unique<BoardHost>(
       session_, this, MakeBoardLibrary(BoardChoiceFromEnvironment(), session_.scheduler));
+  monitor_ = std::make_unique<MonitorHost>(session_, this, *dccLink_, board_->library());
   operation_ = new OperationControls(
       *this, {stripLayout_, fraSendNo_, fraLenzNo_, fraModem_[0], panelHost_, std::to_array(imgBtnTog_)});
   resize(1280, 800);

@@ -19,6 +19,7 @@ class BoardHost;
 class ImageButton;
 class LayoutCommands;
 class LocoWindow;
+class MonitorHost;
 class Panel;
 class PanelArea;
 class PanelToolbars;
@@ -65,6 +66,8 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   PanelToolbars& panelToolbars() { return *panelToolbars_; }
   // The USB board, its relay stack and its test panel (F8).
   BoardHost& board() { return *board_; }
+  // The hardware monitor: it watches both links from the start; F9 shows its window.
+  MonitorHost& monitor() { return *monitor_; }
   // Points firing, the dwell, the number display, the DC knobs and the mode switch.
   OperationControls& operation() { return *operation_; }
   // A click on an entrance or exit label outside Modify mode (route picking).
@@ -122,6 +125,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   ImageButton* imgBtnTog_[3] = {};
   ImageButton* imgBtnExit_ = nullptr;
   std::unique_ptr<BoardHost> board_;
+  std::unique_ptr<MonitorHost> monitor_;  // goes before the links it watches
   OperationControls* operation_ = nullptr;
 };
 

@@ -26,6 +26,10 @@ class PresetFileDialogs final : public Dialogs {
     if (preset_.isEmpty()) return inner_.OpenFileName(title, filter, filterIndex, folder);
     return std::exchange(preset_, QString());
   }
+  QString SaveFileName(const QString& title, const QString& filter,
+                       const QString& suggested) override {
+    return inner_.SaveFileName(title, filter, suggested);
+  }
   void Beep() override { inner_.Beep(); }
 
  private:

@@ -106,6 +106,17 @@ QString QtDialogs::OpenFileName(const QString& title, const QString& filter, int
   return dialog.selectedFiles().constFirst();
 }
 
+QString QtDialogs::SaveFileName(const QString& title, const QString& filter,
+                                const QString& suggested) {
+  QFileDialog dialog(Owner(), title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setNameFilters(QtFilters(filter));
+  dialog.selectFile(suggested);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 void QtDialogs::Beep() { QApplication::beep(); }
 
 }  // namespace kv

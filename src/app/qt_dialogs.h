@@ -15,6 +15,8 @@ class QtDialogs final : public Dialogs {
                    const QString& defaultAnswer) override;
   QString OpenFileName(const QString& title, const QString& filter, int filterIndex,
                        const QString& folder) override;
+  QString SaveFileName(const QString& title, const QString& filter,
+                       const QString& suggested) override;
   void Beep() override;
 };
 

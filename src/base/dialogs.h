@@ -40,6 +40,11 @@ class Dialogs {
   virtual QString OpenFileName(const QString& title, const QString& filter, int filterIndex,
                                const QString& folder) = 0;
 
+  // A file-save dialog, in the same filter form, offering `suggested` (a path); returns the
+  // path chosen, "" when cancelled.
+  virtual QString SaveFileName(const QString& title, const QString& filter,
+                               const QString& suggested) = 0;
+
   virtual void Beep() = 0;
 };
 

@@ -57,6 +57,19 @@ QString ScriptedDialogs::OpenFileName(const QString& title, const QString& filte
   return record.answerText;
 }
 
+QString ScriptedDialogs::SaveFileName(const QString& title, const QString& filter,
+                                      const QString& suggested) {
+  DialogRecord record{DialogRecord::kSaveFile, title, filter, 0, suggested, msg::kCancel, {}};
+  if (onShow) onShow(record);
+  Reply reply;
+  if (TakeReply(&reply)) {
+    record.answerText = reply.text;
+    record.answer = msg::kOk;
+  }
+  transcript_.append(record);
+  return record.answerText;
+}
+
 void ScriptedDialogs::Beep() {
   DialogRecord record;
   record.kind = DialogRecord::kBeep;

@@ -10,12 +10,12 @@ namespace kv {
 
 // What a dialog showed and what it answered.
 struct DialogRecord {
-  enum Kind { kMessage, kInput, kOpenFile, kBeep };
+  enum Kind { kMessage, kInput, kOpenFile, kBeep, kSaveFile };
   Kind kind = kMessage;
   QString title;
   QString text;        // message or prompt; the filter for a file dialog
   int style = 0;       // message box buttons + icon; filter index for a file dialog
-  QString defaultText; // input box default; folder for a file dialog
+  QString defaultText; // input box default; folder (or suggested file) for a file dialog
   int answer = 0;      // the button answered
   QString answerText;  // the text answered
 };
@@ -33,6 +33,8 @@ class ScriptedDialogs final : public Dialogs {
                    const QString& defaultAnswer) override;
   QString OpenFileName(const QString& title, const QString& filter, int filterIndex,
                        const QString& folder) override;
+  QString SaveFileName(const QString& title, const QString& filter,
+                       const QString& suggested) override;
   void Beep() override;
 
   const QList<DialogRecord>& Transcript() const { return transcript_; }

@@ -16,6 +16,7 @@ int BoardDevice::OpenDevice(int cardAddress) {
   if (InRange(cardAddress, 0, board::kMaxCardAddress) && Connect(cardAddress)) {
     open_ = true;
     answer = cardAddress;
+    unsent_ = {};
     // A fresh board starts from nothing: the reset packet is all zeros.
     const BoardOutputState before = state_;
     state_ = {};
@@ -38,7 +39,12 @@ void BoardDevice::Lost() {
 }
 
 void BoardDevice::SendOutputs(const BoardOutputState& next) {
-  if (!open_) return;
+  if (!open_) {
+    if (next == unsent_) return;
+    unsent_ = next;
+    emit outputsNotSent(unsent_);
+    return;
+  }
   const bool changed = !(next == state_);
   state_ = next;
   Send(EncodePacket(board::kSetOutputs, state_));
@@ -46,27 +52,27 @@ void BoardDevice::SendOutputs(const BoardOutputState& next) {
 }
 
 void BoardDevice::SetAnalog(int channel, int value) {
-  BoardOutputState next = state_;
+  BoardOutputState next = Current();
   (channel == 1 ? next.analog1 : next.analog2) = static_cast<std::uint8_t>(value);
   SendOutputs(next);
 }
 
 void BoardDevice::SetAnalogs(int data1, int data2) {
-  BoardOutputState next = state_;
+  BoardOutputState next = Current();
   next.analog1 = static_cast<std::uint8_t>(data1);
   next.analog2 = static_cast<std::uint8_t>(data2);
   SendOutputs(next);
 }
 
 void BoardDevice::SetDigital(int value) {
-  BoardOutputState next = state_;
+  BoardOutputState next = Current();
   next.digital = static_cast<std::uint8_t>(value);
   SendOutputs(next);
 }
 
 void BoardDevice::SetDigitalBit(int channel, bool on) {
   const int bit = 1 << (channel - 1);
-  SetDigital(on ? (state_.digital | bit) : (state_.digital & ~bit));
+  SetDigital(on ? (Current().digital | bit) : (Current().digital & ~bit));
 }
 
 int BoardDevice::ReadAnalogChannel(int channel) {

@@ -56,8 +56,10 @@ class BoardDevice : public BoardLibrary {
   void Lost();
 
  private:
-  // Sends `next` as the new output state when the board is open.
+  // Sends `next` as the new output state when the board is open; else keeps it as unsent.
   void SendOutputs(const BoardOutputState& next);
+  // What the outputs hold, or with no board open what they would hold.
+  const BoardOutputState& Current() const { return open_ ? state_ : unsent_; }
   void SetAnalog(int channel, int value);
   void SetAnalogs(int data1, int data2);
   void SetDigital(int value);
@@ -65,6 +67,7 @@ class BoardDevice : public BoardLibrary {
 
   bool open_ = false;
   BoardOutputState state_;
+  BoardOutputState unsent_;
 };
 
 }  // namespace kv

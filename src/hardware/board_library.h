@@ -57,6 +57,8 @@ class BoardLibrary : public QObject {
  signals:
   // The outputs changed: the board's output lamps would show it.
   void outputsChanged(const kv::BoardOutputState& outputs);
+  // With no board open: the outputs as the calls made since would have set them.
+  void outputsNotSent(const kv::BoardOutputState& outputs);
 };
 
 }  // namespace kv

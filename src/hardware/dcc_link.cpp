@@ -99,6 +99,7 @@ std::unique_ptr<QIODevice> DccLink::ProbeBox() {
   const QByteArray request = xpressnet::VersionRequest();
   xpressnet::WriteInto(&dccMsg_, request);
   port->write(request);
+  emit messageOut(request, true);
   if (auto* serial = qobject_cast<QSerialPort*>(port.get())) serial->flush();
   QIODevice* device = port.get();
   if (!session_.scheduler.WaitFor(kReplyWindowMs,
@@ -111,9 +112,12 @@ std::unique_ptr<QIODevice> DccLink::ProbeBox() {
 void DccLink::Adopt(std::unique_ptr<QIODevice> port) {
   port_ = std::move(port);
   QIODevice* device = port_.get();
-  device->readAll();
-  // Nothing the box sends back is interpreted; it is read only so that it does not pile up.
-  connect(device, &QIODevice::readyRead, this, [device]() { device->readAll(); });
+  if (const QByteArray answer = device->readAll(); !answer.isEmpty()) emit bytesIn(answer);
+  // Nothing the box sends back is interpreted; it is read so that it does not pile up, and
+  // shown to whoever watches.
+  connect(device, &QIODevice::readyRead, this, [this, device]() {
+    if (const QByteArray bytes = device->readAll(); !bytes.isEmpty()) emit bytesIn(bytes);
+  });
   connect(device, &QIODevice::readChannelFinished, this, &DccLink::OnLost);
   if (auto* serial = qobject_cast<QSerialPort*>(device)) {
     connect(serial, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError e) {
@@ -144,14 +148,19 @@ void DccLink::ShowConnected() {
 
 void DccLink::SendDccMessage(const QByteArray& message) {
   xpressnet::WriteInto(&dccMsg_, message);
-  if (!port_) return;
+  if (!port_) {
+    emit messageOut(message, false);
+    return;
+  }
   // Only the message's own bytes: whatever lies behind it in the buffer would reach the box as
   // the start of another command.
   if (port_->write(message) != message.size()) {
     OnLost();
+    emit messageOut(message, false);
     return;
   }
   if (auto* serial = qobject_cast<QSerialPort*>(port_.get())) serial->flush();
+  emit messageOut(message, true);
 }
 
 int DccLink::PulseMs() const {
@@ -159,11 +168,14 @@ int DccLink::PulseMs() const {
 }
 
 bool DccLink::ThrowSolenoidDcc(int solenoid) {
+  const auto side = xpressnet::SideOf(session_.model.PointSide);
   if (!Online()) {
     session_.model.LastMsgText = texts::ModemOff();
+    if (solenoid >= 0 && solenoid <= 255 && side) {
+      ShowUnsentThrow(static_cast<std::uint8_t>(solenoid), *side);
+    }
     return false;
   }
-  const auto side = xpressnet::SideOf(session_.model.PointSide);
   if (solenoid < 0 || solenoid > 255 || !side) return false;
   FireAccessory(static_cast<std::uint8_t>(solenoid), *side);
   return true;
@@ -172,9 +184,19 @@ bool DccLink::ThrowSolenoidDcc(int solenoid) {
 void DccLink::FireAccessory(std::uint8_t solenoid, std::uint8_t side) {
   if (!Online()) {
     session_.model.LastMsgText = texts::ModemOff();
+    ShowUnsentThrow(solenoid, side);
     return;
   }
   pulses_.Queue(solenoid, side, PulseMs());
+}
+
+void DccLink::ShowUnsentThrow(std::uint8_t solenoid, std::uint8_t side) {
+  // Not composed into the buffer: off-line the caption keeps "Li101F modem OFF".
+  const xpressnet::AccessoryTarget target = xpressnet::AccessoryFor(solenoid);
+  for (const bool on : {true, false}) {
+    const std::uint8_t data = xpressnet::AccessoryData(on, target.pair, side);
+    emit messageOut(xpressnet::AccessoryMessage(target.address, data), false);
+  }
 }
 
 void DccLink::SendLocoSpeed(xpressnet::LocoAddress loco, std::uint8_t speed) {

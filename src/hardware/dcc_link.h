@@ -86,6 +86,10 @@ class DccLink : public QObject {
  signals:
   // The port went away while running; the link is off-line from now on.
   void linkLost();
+  // Every message as it went to the box (sent) or, off-line, as it would have gone.
+  void messageOut(const QByteArray& message, bool sent);
+  // Bytes the box sent back, as they arrived.
+  void bytesIn(const QByteArray& bytes);
 
  private:
   // Opens BoxPort and sends the version request; the open port when something answers.
@@ -93,6 +97,8 @@ class DccLink : public QObject {
   void Adopt(std::unique_ptr<QIODevice> port);
   void OnLost();
   void ShowConnected();
+  // Off-line: the frames a throw would have sent, for whoever watches.
+  void ShowUnsentThrow(std::uint8_t solenoid, std::uint8_t side);
 
   Session& session_;
   std::unique_ptr<DccPorts> ports_;
