@@ -46,7 +46,7 @@ QString OutputChange(const BoardOutputState& before, const BoardOutputState& aft
 
 HardwareMonitor::HardwareMonitor(Session& session, DccLink& link, BoardLibrary& board,
                                  QObject* parent)
-    : QAbstractListModel(parent), session_(session), link_(link), board_(board) {
+    : QObject(parent), session_(session), link_(link), board_(board) {
   outputs_ = board_.Outputs();
   connect(&link_, &DccLink::messageOut, this, &HardwareMonitor::OnMessage);
   connect(&link_, &DccLink::bytesIn, this, &HardwareMonitor::OnBytesIn);
@@ -86,24 +86,18 @@ void HardwareMonitor::Add(MonitorEntry entry) {
     const auto oldest =
         std::find_if(entries_.begin(), entries_.end(),
                      [frame](const MonitorEntry& e) { return e.IsFrame() == frame; });
-    const int row = static_cast<int>(oldest - entries_.begin());
-    beginRemoveRows({}, row, row);
     entries_.erase(oldest);
     if (frame) --frames_;
-    endRemoveRows();
   }
-  const int row = static_cast<int>(entries_.size());
-  beginInsertRows({}, row, row);
   entries_.push_back(std::move(entry));
   if (frame) ++frames_;
-  endInsertRows();
+  emit entryAdded();
 }
 
 void HardwareMonitor::Clear() {
-  beginResetModel();
   entries_.clear();
   frames_ = 0;
-  endResetModel();
+  emit cleared();
 }
 
 QString HardwareMonitor::Line(const MonitorEntry& entry) {
@@ -161,18 +155,6 @@ QString HardwareMonitor::Log() const {
 
 bool HardwareMonitor::SaveLog(const QString& path, QString* error) const {
   return WriteFileAtomically(path, Log().toUtf8(), error);
-}
-
-int HardwareMonitor::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(entries_.size());
-}
-
-QVariant HardwareMonitor::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= static_cast<int>(entries_.size())) return {};
-  const MonitorEntry& entry = entries_.at(static_cast<std::size_t>(index.row()));
-  if (role == Qt::DisplayRole) return Line(entry);
-  if (role == Qt::UserRole) return static_cast<int>(entry.kind);
-  return {};
 }
 
 }  // namespace kv

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QAbstractListModel>
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <deque>
 
@@ -30,9 +30,9 @@ struct MonitorEntry {
 // Watches what the program sends to the DCC box and the USB board and what comes back, as it
 // happens: XpressNet frames both ways, decoded in words, and every change of the board's
 // outputs. Off-line it shows what would have been sent. It only listens to signals the links
-// emit as they work, so it adds no wait and no polling to them. A list model, one row a line,
-// holding the newest kKeptFrames frames and as many board changes.
-class HardwareMonitor : public QAbstractListModel {
+// emit as they work, so it adds no wait and no polling to them. It holds the newest
+// kKeptFrames frames and as many board changes.
+class HardwareMonitor : public QObject {
   Q_OBJECT
 
  public:
@@ -61,11 +61,10 @@ class HardwareMonitor : public QAbstractListModel {
   // Writes the log to `path` in one step; false with *error when it cannot be written.
   bool SaveLog(const QString& path, QString* error) const;
 
-  int rowCount(const QModelIndex& parent = {}) const override;
-  QVariant data(const QModelIndex& index, int role) const override;
-
  signals:
   void outputsShown(const kv::BoardOutputState& outputs);
+  void entryAdded();
+  void cleared();
 
  private:
   void Add(MonitorEntry entry);

@@ -10,6 +10,7 @@
 #include "hardware/recording_board.h"
 #include "hardware/relay_stack.h"
 #include "hardware/ui/lamp.h"
+#include "hardware/ui/monitor_lines.h"
 #include "hardware/ui/monitor_window.h"
 #include "layout/atomic_file.h"
 #include "support/fake_dcc_line.h"
@@ -126,7 +127,7 @@ class HardwareMonitorTest : public QObject {
       r.link.SendLocoSpeed({0, 3}, static_cast<std::uint8_t>(i % 2 ? 0x82 : 0x80));
     }
     r.board.WriteAllDigital(0);
-    QCOMPARE(r.monitor.rowCount(), HardwareMonitor::kKeptFrames + 2);
+    QCOMPARE(r.monitor.Entries().size(), std::size_t(HardwareMonitor::kKeptFrames + 2));
     QCOMPARE(r.monitor.Entries().front().text, QStringLiteral("outputs 6: solenoid 6 selected"));
     QCOMPARE(r.monitor.Entries().back().text, QStringLiteral("outputs off"));
     QCOMPARE(r.monitor.Entries().at(1).text, QStringLiteral("loco 3 speed stop forward"));
@@ -154,6 +155,10 @@ class HardwareMonitorTest : public QObject {
              QStringLiteral("outputs 13: solenoid 12 firing"));
     QCOMPARE(Find<QProgressBar>(&window, "barPwm_2")->text(), QStringLiteral("PWM 2: 210"));
     r.t.scheduler.Advance(kv::MonitorWindow::kInputPollMs);
+    // The list catches up with the monitor at most every 250 ms, whatever comes in between.
+    QCOMPARE(window.lines().rowCount(), 0);
+    r.t.scheduler.Advance(kv::MonitorLines::kRefreshMs - kv::MonitorWindow::kInputPollMs);
+    QCOMPARE(window.lines().rowCount(), 2);
     QVERIFY(Find<kv::Lamp>(&window, "lampInput_3")->Lit());
     QVERIFY(!Find<kv::Lamp>(&window, "lampInput_2")->Lit());
     QCOMPARE(Find<QProgressBar>(&window, "barAnalog_2")->text(), QStringLiteral("analogue 2: 200"));
@@ -192,7 +197,8 @@ class HardwareMonitorTest : public QObject {
     QCOMPARE(key->key(), QKeySequence(Qt::Key_F9));
     emit key->activated();
     QVERIFY(host.monitorWindow() && host.monitorWindow()->isVisible());
-    QCOMPARE(Find<QListView>(host.monitorWindow(), "lstMonitor")->model(), &host.monitor());
+    QCOMPARE(Find<QListView>(host.monitorWindow(), "lstMonitor")->model(),
+             &host.monitorWindow()->lines());
   }
 };
 

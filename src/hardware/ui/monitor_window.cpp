@@ -15,6 +15,7 @@
 #include "base/session.h"
 #include "hardware/hardware_monitor.h"
 #include "hardware/ui/lamp.h"
+#include "hardware/ui/monitor_lines.h"
 #include "hardware/ui/monitor_window_texts.h"
 
 namespace kv {
@@ -73,9 +74,10 @@ MonitorWindow::MonitorWindow(Session& session, HardwareMonitor& monitor, QWidget
   auto* frames = new QGroupBox(texts::MonitorFramesFrame());
   frames->setObjectName(QStringLiteral("fraMonitorLines"));
   auto* framesColumn = new QVBoxLayout(frames);
+  lines_ = new MonitorLines(session.scheduler, monitor_, this);
   list_ = new QListView;
   list_->setObjectName(QStringLiteral("lstMonitor"));
-  list_->setModel(&monitor_);
+  list_->setModel(lines_);
   list_->setUniformItemSizes(true);
   list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   list_->setMinimumSize(640, 260);
@@ -96,16 +98,13 @@ MonitorWindow::MonitorWindow(Session& session, HardwareMonitor& monitor, QWidget
 
   connect(&monitor_, &HardwareMonitor::outputsShown, this, &MonitorWindow::ShowOutputs);
   // Follows the newest line only while the user has not scrolled back.
-  connect(&monitor_, &QAbstractItemModel::rowsAboutToBeInserted, this, [this]() {
+  connect(lines_, &QAbstractItemModel::modelAboutToBeReset, this, [this]() {
     const QScrollBar* bar = list_->verticalScrollBar();
     atEnd_ = atEnd_ || bar->value() == bar->maximum();
   });
-  connect(&monitor_, &QAbstractItemModel::rowsInserted, this, [this]() {
-    if (atEnd_ && !scroll_.isActive()) scroll_.start();
+  connect(lines_, &QAbstractItemModel::modelReset, this, [this]() {
+    if (atEnd_) FollowNewest();
   });
-  scroll_.setSingleShot(true);
-  scroll_.setInterval(50);
-  connect(&scroll_, &QTimer::timeout, this, &MonitorWindow::FollowNewest);
 
   poll_->SetEnabled(false);
   poll_->SetInterval(kInputPollMs);
@@ -172,11 +171,12 @@ void MonitorWindow::showEvent(QShowEvent* event) {
   Refresh();
   poll_->SetEnabled(true);
   atEnd_ = true;
-  FollowNewest();
+  lines_->SetLive(true);
 }
 
 void MonitorWindow::hideEvent(QHideEvent* event) {
   poll_->SetEnabled(false);
+  lines_->SetLive(false);
   QWidget::hideEvent(event);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -19,13 +18,14 @@ class BoardLibrary;
 class DccLink;
 class HardwareMonitor;
 class Lamp;
+class MonitorLines;
 class Session;
 
 // The hardware monitor window: the relay stack's eight outputs as lamps with the solenoid
 // number they form, the PWM outputs, the board's inputs, the state of both links, and the
 // monitor's lines (XpressNet frames both ways and board changes), which can be saved as a text
-// log. A thin view over HardwareMonitor: it repaints what changed and reads the inputs every
-// 100 ms while it is shown, never more.
+// log. A thin view over HardwareMonitor: while shown it repaints what changed, the lines at most
+// every MonitorLines::kRefreshMs, and reads the inputs every 100 ms, never more.
 class MonitorWindow : public QWidget {
   Q_OBJECT
 
@@ -35,6 +35,7 @@ class MonitorWindow : public QWidget {
   MonitorWindow(Session& session, HardwareMonitor& monitor, QWidget* parent = nullptr);
   ~MonitorWindow() override;
 
+  MonitorLines& lines() { return *lines_; }
   // Asks for a file name and writes the log there.
   void cmdSaveLog_Click();
   // The inputs and the state of the links, as the poll shows them.
@@ -61,8 +62,8 @@ class MonitorWindow : public QWidget {
   std::array<QProgressBar*, 2> pwm_{};
   std::array<Lamp*, 5> inputs_{};
   std::array<QProgressBar*, 2> analog_{};
+  MonitorLines* lines_ = nullptr;
   QListView* list_ = nullptr;
-  QTimer scroll_;  // the view follows the newest line at most every 50 ms
   bool atEnd_ = true;
 };
 
