@@ -51,7 +51,8 @@ QHBoxLayout* LampRow(Lamp** lamps, int count, const QString& name, QColor lit) {
 }  // namespace
 
 MonitorWindow::MonitorWindow(Session& session, HardwareMonitor& monitor, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    // A tool window: it stays above the main window while the user works the panel under it.
+    : QWidget(parent, Qt::Tool),
       session_(session),
       monitor_(monitor),
       poll_(std::make_unique<IntervalTimer>(session.scheduler, [this]() { Refresh(); })) {
@@ -80,7 +81,8 @@ MonitorWindow::MonitorWindow(Session& session, HardwareMonitor& monitor, QWidget
   list_->setModel(lines_);
   list_->setUniformItemSizes(true);
   list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  list_->setMinimumSize(640, 260);
+  // Wide enough for a whole line: time, way, eight bytes and the words.
+  list_->setMinimumSize(list_->fontMetrics().horizontalAdvance(QString(96, QLatin1Char('0'))), 260);
   framesColumn->addWidget(list_);
   column->addWidget(frames, 1);
 
