@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "app/application.h"
 
@@ -6,6 +7,9 @@ int main(int argc, char* argv[]) {
   QApplication qtApp(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kelvarne"));
   QApplication::setOrganizationName(QStringLiteral("Kelvarne"));
+  // The desktop matches the windows to kelvarne.desktop and shows its icon for them.
+  QGuiApplication::setDesktopFileName(QStringLiteral("kelvarne"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/kelvarne.svg")));
   kv::Application app(QApplication::arguments());
   if (!app.Start()) return 0;
   return QApplication::exec();
