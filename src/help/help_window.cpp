@@ -83,12 +83,12 @@ QTextCursor FindChapter(const QTextDocument& document, const QString& caption) {
 void HelpWindow::mnuContent_Click(int index) {
   if (index < 0 || index >= int(kHelpChapters.size())) return;
   QTextDocument* document = richTextBox_->document();
-  // From the end of the text, as the reader would scroll up to the chapter.
-  QTextCursor end(document);
-  end.setPosition(textLength_);
-  richTextBox_->setTextCursor(end);
   const QTextCursor found = FindChapter(*document, QString::fromUtf8(kHelpChapters[index]));
   if (found.isNull()) {
+    // The caret goes to the end of the text, and the view with it.
+    QTextCursor end(document);
+    end.setPosition(textLength_);
+    richTextBox_->setTextCursor(end);
     richTextBox_->ensureCursorVisible();
     return;
   }

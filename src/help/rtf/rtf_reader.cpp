@@ -126,9 +126,12 @@ class RtfReader {
     RtfReadResult result;
     result.rtf = std::string_view(data_, std::min<qsizetype>(size_, 5)) == "{\\rtf";
     groups_.push_back(Group{});  // the text outside any group
+    // One edit block: the cursor then does not lay out each line it writes to find its place.
+    cursor_.beginEditBlock();
     while (pos_ < size_ && !finished_) Step();
     FlushText();
     cursor_.setBlockFormat(BlockFormat(Top().para));
+    cursor_.endEditBlock();
     result.complete = groups_.size() == 1 && tooDeep_ == 0 && sawGroup_;
     return result;
   }
@@ -156,10 +159,27 @@ class RtfReader {
       case '\n':
         break;
       default:
-        AddByte(static_cast<unsigned char>(c));
+        if (!AddPlainRun()) AddByte(static_cast<unsigned char>(c));
         break;
     }
   }
+
+  // Plain ASCII text, most of any document, goes in whole runs rather than byte by byte.
+  bool AddPlainRun() {
+    const Group& g = Top();
+    if (skipChars_ > 0 || g.destination != Destination::kText || g.ch.hidden) return false;
+    const qsizetype start = pos_ - 1;
+    qsizetype end = start;
+    while (end < size_ && IsPlain(data_[end])) ++end;
+    if (end == start) return false;
+    if (!text_.isEmpty() && !(g.ch == textState_)) FlushText();
+    if (text_.isEmpty()) textState_ = g.ch;
+    text_.append(QLatin1StringView(data_ + start, end - start));
+    pos_ = end;
+    return true;
+  }
+
+  static bool IsPlain(char c) { return c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}'; }
 
   // Past the depth limit only the braces count, so the reader finds its way out again.
   void SkipTooDeep(char c) {
@@ -450,10 +470,11 @@ class RtfReader {
     }
     if (destination != Destination::kText) return;
     if (b < 0x20 && b != '\t') return;
-    const auto font = fonts_.constFind(CurrentFont());
-    if (font != fonts_.cend() && font->symbol) {
-      if (b == 0xB7) return AddChar(0x2022);  // the bullet of the symbol fonts
-      if (b == 0xA7) return AddChar(0x25AA);
+    if (b == 0xB7 || b == 0xA7) {
+      const auto font = fonts_.constFind(CurrentFont());
+      if (font != fonts_.cend() && font->symbol) {
+        return AddChar(b == 0xB7 ? 0x2022 : 0x25AA);  // the bullet and square of symbol fonts
+      }
     }
     AddChar(Cp1252Table()[b]);
   }
