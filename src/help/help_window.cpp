@@ -30,7 +30,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent) {
   richTextBox_ = new QTextEdit(this);
   richTextBox_->setObjectName(QStringLiteral("RichTextBox"));
   richTextBox_->setReadOnly(true);
-  richTextBox_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  richTextBox_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   setCentralWidget(richTextBox_);
   resize(760, 720);
 }
@@ -94,7 +94,9 @@ void HelpWindow::mnuContent_Click(int index) {
   }
   richTextBox_->setTextCursor(found);
   const QRectF block = document->documentLayout()->blockBoundingRect(found.block());
-  richTextBox_->verticalScrollBar()->setValue(qRound(block.top()));
+  // The heading at the top, with the same room above it as the first line of the text has.
+  const qreal room = document->rootFrame()->frameFormat().topMargin();
+  richTextBox_->verticalScrollBar()->setValue(qRound(block.top() - room));
 }
 
 }  // namespace kv
