@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/caption.h"
+#include "app/info_toolbar.h"
 #include "app/layout_commands.h"
 #include "app/operation_controls.h"
 #include "base/new_layout.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
 
   BuildToolStrip();
   panelToolbars_ = new PanelToolbars(session_, *panelArea_, std::to_array(fraToolbar_), this);
+  info_ = new InfoToolbar(session_, this, panelHost_);
   timUpdate_ = std::make_unique<IntervalTimer>(session_.scheduler, [this]() { timUpdate_Timer(); });
   timUpdate_->SetInterval(500);
   connect(dccLink_.get(), &DccLink::linkLost, this, &MainWindow::timUpdate_Timer);

@@ -17,6 +17,7 @@ class Session;
 class DccLink;
 class BoardHost;
 class ImageButton;
+class InfoToolbar;
 class LayoutCommands;
 class LocoWindow;
 class Panel;
@@ -67,6 +68,8 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   BoardHost& board() { return *board_; }
   // Points firing, the dwell, the number display, the DC knobs and the mode switch.
   OperationControls& operation() { return *operation_; }
+  // Help, About with its sounds, and the word processor.
+  InfoToolbar& info() { return *info_; }
   // A click on an entrance or exit label outside Modify mode (route picking).
   void PickEntryExit() {}
   Session& session() { return session_; }
@@ -123,6 +126,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   ImageButton* imgBtnExit_ = nullptr;
   std::unique_ptr<BoardHost> board_;
   OperationControls* operation_ = nullptr;
+  InfoToolbar* info_ = nullptr;
 };
 
 }  // namespace kv
