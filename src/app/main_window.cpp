@@ -258,15 +258,20 @@ void MainWindow::ReadCoordFile() {
   if (!kv::ReadCoordFile(session_.folder, &m.LocoWinPos)) return;
   coordKnown_ = true;
   if (locoWindow_) {
-    locoWindow_->move(m.LocoWinPos[0] / kTwipsPerPixel, m.LocoWinPos[1] / kTwipsPerPixel);
+    // The window's inside is placed and stored, not its frame: before its first show the window
+    // system may not know the frame yet (X11 puts the inside where the frame was asked for), and
+    // a frame position read back as the inside's would creep up a title bar on every run.
+    const QPoint at(m.LocoWinPos[0] / kTwipsPerPixel, m.LocoWinPos[1] / kTwipsPerPixel);
+    locoWindow_->setGeometry(QRect(at, locoWindow_->size()));
   }
 }
 
 void MainWindow::WriteCoordFile() {
   LayoutModel& m = session_.model;
   if (locoWindow_) {
-    m.LocoWinPos[0] = RoundHalfEven(double(locoWindow_->x()) * kTwipsPerPixel);
-    m.LocoWinPos[1] = RoundHalfEven(double(locoWindow_->y()) * kTwipsPerPixel);
+    const QPoint at = locoWindow_->geometry().topLeft();
+    m.LocoWinPos[0] = RoundHalfEven(double(at.x()) * kTwipsPerPixel);
+    m.LocoWinPos[1] = RoundHalfEven(double(at.y()) * kTwipsPerPixel);
     coordKnown_ = true;
   }
   // With no loco window and nothing read there is no position to keep; 0,0 would be invented.

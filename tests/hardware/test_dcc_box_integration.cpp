@@ -90,8 +90,11 @@ class DccBoxIntegrationTest : public QObject {
     QCOMPARE(r.dialogs.Last().text, QStringLiteral("DCC box connected on Port 1"));
     QCOMPARE(r.dialogs.Last().title, QStringLiteral("Kelvarne DCC"));
     QCOMPARE(r.Bytes(), QList<QByteArray>{Hex("F0F0")});
-    // The settling second, then on as soon as the answer is in.
-    QVERIFY2(took >= 1000 && took < 1300, qPrintable(QString::number(took)));
+    // The settling second, then on as soon as the answer is in: well before the reply window
+    // would run out, even on a loaded machine.
+    QVERIFY2(took >= DccLink::kSettleAfterOpenMs &&
+                 took < DccLink::kSettleAfterOpenMs + DccLink::kReplyWindowMs,
+             qPrintable(QString::number(took)));
   }
 
   void aSilentBoxLeadsToThePromptAndZeroGoesOffLine() {
@@ -135,10 +138,15 @@ class DccBoxIntegrationTest : public QObject {
     const double pulse2 = f.at(4).atMs - f.at(3).atMs;
     qInfo("measured: pulse %.2f ms, settling %.2f ms, pulse %.2f ms (chosen: 200, %d, 200)", pulse1,
           settle, pulse2, kv::AccessoryPulses::kSettleMs);
-    QVERIFY2(qAbs(pulse1 - 200) <= 10, qPrintable(QString::number(pulse1)));
-    QVERIFY2(qAbs(settle - kv::AccessoryPulses::kSettleMs) <= 10,
-             qPrintable(QString::number(settle)));
-    QVERIFY2(qAbs(pulse2 - 200) <= 10, qPrintable(QString::number(pulse2)));
+    // Real time on a shared machine: a frame may be read late by tens of ms, so the limits only
+    // tell the chosen times from none, from the 1 s default and from a doubled pulse. The exact
+    // times are pinned on the virtual clock (test_dcc_link).
+    const auto near = [](double measured, double chosen) {
+      return measured >= chosen - 50 && measured <= chosen + 150;
+    };
+    QVERIFY2(near(pulse1, 200), qPrintable(QString::number(pulse1)));
+    QVERIFY2(near(settle, kv::AccessoryPulses::kSettleMs), qPrintable(QString::number(settle)));
+    QVERIFY2(near(pulse2, 200), qPrintable(QString::number(pulse2)));
   }
 
   // Every message reaches the box as exactly its own frame: no stale bytes that the box would
