@@ -246,7 +246,9 @@ class LayoutDialogsTest : public QObject {
     kv::ReadTrackFile(t.session, panel);
     QCOMPARE(t.dialogs.Transcript().size(), 1);
     QCOMPARE(t.dialogs.Last().text,
-             kv::test::LayoutPath(t, "track.txt") + "\nline 3: \"x\" is not a number");
+             kv::test::LayoutPath(t, "track.txt") +
+                 "\nline 3: \"x\" is not a number\nThe file is kept as it is until it is "
+                 "mended: saving the layout does not rewrite it.");
     QCOMPARE(t.session.model.TargetFile, kv::test::LayoutPath(t, "track.txt"));
     QCOMPARE(t.session.model.TrackCount, std::uint8_t(1));
     QCOMPARE(t.session.model.SensorCount, std::uint8_t(1));
