@@ -41,7 +41,7 @@ inline QString FilesKeptTitle() {
 }
 inline QString FilesKept(const QStringList& where) {
   return QStringLiteral(
-             "These files were not rewritten: their reading stopped on a record that "
+             "These files were not saved: their reading stopped on a record that "
              "could not be read, so the records after it are not on the panel. Each "
              "is kept as it is until it is mended:\n") +
          where.join(QLatin1Char('\n'));
