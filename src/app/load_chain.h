@@ -24,9 +24,9 @@ class LoadChainSteps {
 };
 
 // The load chain of an existing layout, in its order: the load dialog, the layout's name and
-// file paths; sensors, track units, gauge (shown always), pictures, labels; signals; path.txt (created empty
-// when missing) with the routes and their menu; the hardware for the control system; the dwell
-// setting. False when the program ended on the way (Cancel, or no control system chosen).
+// file paths; sensors, track units, gauge (shown always), pictures, labels; signals; path.txt
+// (created empty when missing) with the routes and their menu; the hardware for the control system;
+// the dwell setting. False when the program ended on the way (Cancel, or no control system chosen).
 bool OpenLayout(Session& session, LoadChainSteps& steps);
 
 }  // namespace kv

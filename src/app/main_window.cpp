@@ -160,7 +160,9 @@ void MainWindow::OpenLayout() { kv::OpenLayout(session_, *this); }
 
 ObjectPanel& MainWindow::Objects() { return layoutCommands_->Objects(); }
 void MainWindow::ShowNextTrackNumber(int next) { layoutCommands_->ShowNextTrackNumber(next); }
-void MainWindow::ShowGaugeRead(int) { layoutCommands_->ShowCurGauge(); }
+void MainWindow::ShowGaugeRead(int) {
+  layoutCommands_->ShowCurGauge();
+}
 
 // Hooks of the route part: the route table and its menu.
 void MainWindow::LoadPaths() {}

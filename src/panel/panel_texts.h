@@ -21,7 +21,9 @@ inline QString ObjectNumberOutOfRange(int index) {
 }
 
 // The track button's tool-tip, and the creation toolbar's caption on a new layout.
-inline QString GaugeTip(int gauge) { return QStringLiteral("gauge %1").arg(gauge); }
+inline QString GaugeTip(int gauge) {
+  return QStringLiteral("gauge %1").arg(gauge);
+}
 inline QString CreateCaption(int gauge) {
   return QStringLiteral("create another of these object types        gauge %1").arg(gauge);
 }
