@@ -292,6 +292,32 @@ class LayoutDialogsTest : public QObject {
     QCOMPARE(panel.signals_.value(2), QPointF(7000, 1500));
     QCOMPARE(panel.signalTips.value(3), QStringLiteral("28"));
   }
+
+  void aBackupThatCouldNotCopyTellsWhich() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    for (const QString& name : kv::BackedUpFiles()) kv::test::WriteLayoutFile(t, name, "1");
+    QFile::remove(kv::test::LayoutPath(t, "signal.txt"));
+    t.dialogs.QueueButton(kv::msg::kYes);
+    kv::BackUpLayout(t.session);
+    QCOMPARE(t.dialogs.Transcript().size(), 2);
+    QCOMPARE(t.dialogs.Last().title, QStringLiteral("back up all object files?"));
+    QCOMPARE(t.dialogs.Last().text, "These files were not backed up:\n" +
+                                        kv::test::LayoutPath(t, "signal.txt") + " does not exist");
+  }
+
+  // The new-layout prompt says why the layout could not be made, and asks again.
+  void aLayoutFolderThatCannotBeMadeIsToldInThePrompt() {
+    TestSession t;
+    t.Write("\\data\\Layout Folders", "a file where the folder should be");
+    t.dialogs.QueueText("Yard");
+    QVERIFY(!kv::CreateLayout(t.session));  // the prompt that tells why is cancelled
+    QCOMPARE(t.dialogs.Last().title, QStringLiteral("New Layout"));
+    QCOMPARE(t.dialogs.Last().text, "The layout could not be created: the folder " + t.dir.path() +
+                                        "/data/Layout Folders/Yard cannot be created.\nEnter the "
+                                        "name of your new layout");
+    QCOMPARE(t.dialogs.Last().defaultText, QStringLiteral("Yard"));
+  }
 };
 
 KV_TEST_MAIN(LayoutDialogsTest)

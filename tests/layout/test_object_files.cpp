@@ -328,6 +328,25 @@ class ObjectFilesTest : public QObject {
     QCOMPARE(m.ImageTip[1], QStringLiteral("Café"));
     QCOMPARE(panel.images.value(1), QPointF(150, 300));
   }
+
+  // A quoted field keeps every character between its quotes: a label, tool-tip or font name
+  // with blanks at either end is saved back as it was.
+  void blanksInsideQuotesSurviveAReadAndASave() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    kv::test::WriteBitmap(t, "\\shed.bmp");
+    const QByteArray labels = "\"  PLATFORM 1 \",0,#TRUE#,#FALSE#,#FALSE#,\" Arial \",8,90,18\r\n";
+    const QByteArray images = "\" Goods shed  \",\"\\shed.bmp\",1500,2250,#TRUE#\r\n";
+    kv::test::WriteLayoutFile(t, "label.txt", labels);
+    kv::test::WriteLayoutFile(t, "image.txt", images);
+    LayoutModel& m = t.session.model;
+    RecordingPanel panel(m);
+    ReadAll(t, panel);
+    QCOMPARE(m.LabelText[1], QStringLiteral("  PLATFORM 1 "));
+    QVERIFY(kv::WriteObjectFiles(m, panel).Ok());
+    QCOMPARE(kv::test::ReadLayoutFile(t, "label.txt") + kv::test::ReadLayoutFile(t, "image.txt"),
+             labels + images);
+  }
 };
 
 KV_TEST_MAIN(ObjectFilesTest)
