@@ -41,9 +41,9 @@ inline QString FilesKeptTitle() {
 }
 inline QString FilesKept(const QStringList& where) {
   return QStringLiteral(
-             "These files were not saved: their reading stopped on a record that "
-             "could not be read, so the records after it are not on the panel. Each "
-             "is kept as it is until it is mended:\n") +
+             "These files were not saved: their reading stopped at the line named, so that "
+             "record and the ones after it are not on the panel. Each is kept as it is until "
+             "it is mended:\n") +
          where.join(QLatin1Char('\n'));
 }
 inline QString KeptFileAt(const QString& file, int line, const QString& reason) {
@@ -56,8 +56,8 @@ inline QString ObjectLimitTitle() { return QStringLiteral("too many objects"); }
 inline QString ObjectLimit(const QString& file, int notTaken) {
   return QStringLiteral(
              "%1 holds %2 more records than a layout can have (255 of each kind); only the "
-             "first 255 were loaded. The file keeps the others until the layout is saved: a "
-             "save writes only the 255 on the panel.")
+             "first 255 were loaded. The file is kept as it is until it is mended: saving the "
+             "layout does not rewrite it.")
       .arg(file)
       .arg(notTaken);
 }

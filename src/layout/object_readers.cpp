@@ -14,10 +14,16 @@ namespace {
 // failure it says why in out.reason and returns false, which ends the reading.
 using RecordStep = std::function<bool(RecordReader& reader, int i, ReadOutcome& out)>;
 
-// A file whose reading stopped is kept as it is on disk until it is mended.
+// A file whose reading stopped, or that holds records past the 255th, is kept as it is on disk
+// until it is mended.
 void KeepIfStopped(LayoutModel& m, const QString& path, const ReadOutcome& out) {
   m.KeptFiles.removeIf([&](const KeptFile& kept) { return kept.path == path; });
-  if (out.stopped) m.KeptFiles.append(KeptFile{path, out.line, out.reason});
+  if (out.stopped) {
+    m.KeptFiles.append(KeptFile{path, out.line, out.reason});
+  } else if (out.notTaken > 0) {
+    m.KeptFiles.append(KeptFile{
+        path, out.line, QStringLiteral("this and the later records are past the 255th")});
+  }
 }
 
 // The reading every object file shares: create the file when missing, read record after
@@ -42,6 +48,7 @@ ReadOutcome ReadRecords(const QString& path, std::uint8_t* count, std::uint8_t* 
   int placed = 0;
   while (reader.Next()) {
     if (placed == kMaxObjects) {
+      out.line = reader.LineNumber();
       out.notTaken = 1;
       while (reader.Next()) ++out.notTaken;
       break;

@@ -271,8 +271,10 @@ class LayoutDialogsTest : public QObject {
     QCOMPARE(t.dialogs.Last().text,
              kv::test::LayoutPath(t, "track.txt") +
                  " holds 45 more records than a layout can have (255 of each kind); only the "
-                 "first 255 were loaded. The file keeps the others until the layout is saved: a "
-                 "save writes only the 255 on the panel.");
+                 "first 255 were loaded. The file is kept as it is until it is mended: saving "
+                 "the layout does not rewrite it.");
+    QCOMPARE(t.session.model.KeptFiles.size(), 1);
+    QCOMPARE(t.session.model.KeptFiles[0].line, 256);
   }
 
   void aSignalWithoutItsPictureIsToldAndKept() {

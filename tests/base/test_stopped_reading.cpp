@@ -58,9 +58,9 @@ class StoppedReadingTest : public QObject {
              QByteArray("\"A\",0,#FALSE#,#FALSE#,#FALSE#,\"Arial\",8,75,150\r\n"));
     QCOMPARE(log.last().title, QStringLiteral("some files were not saved"));
     QCOMPARE(log.last().text,
-             "These files were not saved: their reading stopped on a record that could not "
-             "be read, so the records after it are not on the panel. Each is kept as it is until "
-             "it is mended:\n" +
+             "These files were not saved: their reading stopped at the line named, so that record "
+             "and the ones after it are not on the panel. Each is kept as it is until it is "
+             "mended:\n" +
                  LayoutPath(t, "sensor.txt") + ", line 2: \"abc\" is not a number\n" +
                  LayoutPath(t, "track.txt") + ", line 2: \"x\" is not a number");
   }
