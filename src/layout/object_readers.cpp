@@ -21,8 +21,8 @@ void KeepIfStopped(LayoutModel& m, const QString& path, const ReadOutcome& out) 
   if (out.stopped) {
     m.KeptFiles.append(KeptFile{path, out.line, out.reason});
   } else if (out.notTaken > 0) {
-    m.KeptFiles.append(KeptFile{
-        path, out.line, QStringLiteral("this and the later records are past the 255th")});
+    m.KeptFiles.append(
+        KeptFile{path, out.line, QStringLiteral("this and the later records are past the 255th")});
   }
 }
 

@@ -22,7 +22,7 @@ struct Unplaced {
 // the records after it.
 struct ReadOutcome {
   bool stopped = false;  // a record could not be read or placed; the reading stopped there
-  int line = 0;  // the line of that record, or of the 256th (counting blank lines too)
+  int line = 0;          // the line of that record, or of the 256th (counting blank lines too)
   QString reason;        // what was wrong with it
   // A sensor record is reported only when it had a non-zero X or Y: a stop on a record that
   // read as 0,0 ends the reading quietly.
