@@ -21,7 +21,9 @@ bool ValidIndex(int i) { return i >= 1 && i <= kMaxObjects; }
 
 // "\stick\engine shed.bmp" -> "engine shed.bmp".
 QString StoredFileName(const QString& path) {
-  return path.mid(qMax(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/'))) + 1);
+  const qsizetype slash =
+      qMax(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+  return path.mid(slash + 1);
 }
 }  // namespace
 
