@@ -14,7 +14,6 @@ struct Unplaced {
   int index = 0;
   int line = 0;
   QString reason;
-  bool operator==(const Unplaced&) const = default;
 };
 
 // How the reading of one object file ended. The objects placed before a failing record stay on
