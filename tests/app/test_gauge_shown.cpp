@@ -22,9 +22,7 @@ class GaugeShownTest : public QObject {
     QTest::addColumn<int>("gauge");
     const QByteArray unit = "\"track 1\",0,0,750,0,4\r\n";
     QTest::newRow("from gauge.txt") << unit << QByteArray("6\r\n") << 6;
-    QTest::newRow("no gauge.txt: the last unit") << unit << QByteArray("-") << 4;
     QTest::newRow("out of range: the last unit") << unit << QByteArray("11\r\n") << 4;
-    QTest::newRow("empty: the last unit") << unit << QByteArray() << 4;
     QTest::newRow("neither: as a new layout") << QByteArray() << QByteArray("-") << 10;
   }
   void theTrackButtonShowsCurGauge() {

@@ -31,8 +31,6 @@ class QtDialogsTest : public QObject {
                                     << msg::kNo << int(QMessageBox::Question);
     QTest::newRow("Yes pressed") << (msg::kYesNo | msg::kCritical) << int(QMessageBox::Yes)
                                  << msg::kYes << int(QMessageBox::Critical);
-    QTest::newRow("OK pressed") << msg::kOkCancel << int(QMessageBox::Ok) << msg::kOk
-                                << int(QMessageBox::NoIcon);
   }
   void aMessageBoxAnswersAsItsButtonsAllow() {
     QFETCH(int, style);
@@ -55,21 +53,15 @@ class QtDialogsTest : public QObject {
   }
 
   void closedInputAndFileDialogsAnswerNothing() {
-    QtDialogs dialogs;
-    bool accept = false;
-    DialogHand hand([&](QWidget* dialog) {
-      if (auto* input = qobject_cast<QInputDialog*>(dialog); input && accept) {
-        input->accept();
-        return;
-      }
+    DialogHand hand([](QWidget* dialog) {
       if (auto* input = qobject_cast<QInputDialog*>(dialog)) input->setTextValue("typed, closed");
       dialog->close();
     });
+    QtDialogs dialogs;
     QCOMPARE(dialogs.InputBox("prompt", "title", "default"), QString());
-    accept = true;
-    QCOMPARE(dialogs.InputBox("prompt", "title", "default"), QStringLiteral("default"));
     QCOMPARE(dialogs.OpenFileName("Load", "project files (*.txt)|*.txt", 1, QDir::tempPath()),
              QString());
+    QCOMPARE(hand.titles, (QStringList{"title", "Load"}));
   }
 };
 
