@@ -165,7 +165,9 @@ void MainWindow::OpenLayout() { kv::OpenLayout(session_, *this); }
 
 ObjectPanel& MainWindow::Objects() { return layoutCommands_->Objects(); }
 void MainWindow::ShowNextTrackNumber(int next) { layoutCommands_->ShowNextTrackNumber(next); }
-void MainWindow::ShowGaugeRead(int gauge) { layoutCommands_->ShowGaugeRead(gauge); }
+void MainWindow::ShowGaugeRead(int) {
+  layoutCommands_->ShowCurGauge();
+}
 
 // Hooks of the route part: the route table and its menu.
 void MainWindow::LoadPaths() {}

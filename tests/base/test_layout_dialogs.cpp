@@ -246,7 +246,9 @@ class LayoutDialogsTest : public QObject {
     kv::ReadTrackFile(t.session, panel);
     QCOMPARE(t.dialogs.Transcript().size(), 1);
     QCOMPARE(t.dialogs.Last().text,
-             kv::test::LayoutPath(t, "track.txt") + "\nline 3: \"x\" is not a number");
+             kv::test::LayoutPath(t, "track.txt") +
+                 "\nline 3: \"x\" is not a number\nThe file is kept as it is until it is "
+                 "mended: saving the layout does not rewrite it.");
     QCOMPARE(t.session.model.TargetFile, kv::test::LayoutPath(t, "track.txt"));
     QCOMPARE(t.session.model.TrackCount, std::uint8_t(1));
     QCOMPARE(t.session.model.SensorCount, std::uint8_t(1));
@@ -269,8 +271,10 @@ class LayoutDialogsTest : public QObject {
     QCOMPARE(t.dialogs.Last().text,
              kv::test::LayoutPath(t, "track.txt") +
                  " holds 45 more records than a layout can have (255 of each kind); only the "
-                 "first 255 were loaded. The file keeps the others until the layout is saved: a "
-                 "save writes only the 255 on the panel.");
+                 "first 255 were loaded. The file is kept as it is until it is mended: saving "
+                 "the layout does not rewrite it.");
+    QCOMPARE(t.session.model.KeptFiles.size(), 1);
+    QCOMPARE(t.session.model.KeptFiles[0].line, 256);
   }
 
   void aSignalWithoutItsPictureIsToldAndKept() {
@@ -289,6 +293,32 @@ class LayoutDialogsTest : public QObject {
     // Still where it stood, so a save keeps it.
     QCOMPARE(panel.signals_.value(2), QPointF(7000, 1500));
     QCOMPARE(panel.signalTips.value(3), QStringLiteral("28"));
+  }
+
+  void aBackupThatCouldNotCopyTellsWhich() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    for (const QString& name : kv::BackedUpFiles()) kv::test::WriteLayoutFile(t, name, "1");
+    QFile::remove(kv::test::LayoutPath(t, "signal.txt"));
+    t.dialogs.QueueButton(kv::msg::kYes);
+    kv::BackUpLayout(t.session);
+    QCOMPARE(t.dialogs.Transcript().size(), 2);
+    QCOMPARE(t.dialogs.Last().title, QStringLiteral("back up all object files?"));
+    QCOMPARE(t.dialogs.Last().text, "These files were not backed up:\n" +
+                                        kv::test::LayoutPath(t, "signal.txt") + " does not exist");
+  }
+
+  // The new-layout prompt says why the layout could not be made, and asks again.
+  void aLayoutFolderThatCannotBeMadeIsToldInThePrompt() {
+    TestSession t;
+    t.Write("\\data\\Layout Folders", "a file where the folder should be");
+    t.dialogs.QueueText("Yard");
+    QVERIFY(!kv::CreateLayout(t.session));  // the prompt that tells why is cancelled
+    QCOMPARE(t.dialogs.Last().title, QStringLiteral("New Layout"));
+    QCOMPARE(t.dialogs.Last().text, "The layout could not be created: the folder " + t.dir.path() +
+                                        "/data/Layout Folders/Yard cannot be created.\nEnter the "
+                                        "name of your new layout");
+    QCOMPARE(t.dialogs.Last().defaultText, QStringLiteral("Yard"));
   }
 };
 

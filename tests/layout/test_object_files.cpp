@@ -177,9 +177,6 @@ class ObjectFilesTest : public QObject {
                                       << 1 << 2 << "the record ends before its number field" << false;
     QTest::newRow("sensor junk reads as 0,0") << "sensor.txt" << QByteArray("1200,3450\r\nabc,def\r\n300,400\r\n")
                                               << 1 << 2 << "\"abc\" is not a number" << true;
-    QTest::newRow("image missing bitmap")
-        << "image.txt" << QByteArray("\"a\",\"\\shed.bmp\",1,2,#TRUE#\r\n\"b\",\"\\gone.bmp\",3,4,#FALSE#\r\n")
-        << 1 << 2 << "cannot be loaded" << false;
     QTest::newRow("image bad boolean") << "image.txt" << QByteArray("\"a\",\"\\shed.bmp\",1,2,maybe\r\n")
                                        << 0 << 1 << "\"maybe\" is neither #TRUE# nor #FALSE#" << false;
     QTest::newRow("signal truncated") << "signal.txt" << QByteArray("\"20\",\"22\",\"\\shed.bmp\",5,6\r\n\"24\",\"26\"\r\n")
@@ -216,6 +213,8 @@ class ObjectFilesTest : public QObject {
     QVERIFY2(outcome.reason.contains(reason), qPrintable(outcome.reason));
     QCOMPARE(outcome.quiet, quiet);
     QCOMPARE(kv::test::ReadLayoutFile(t, file), bytes);  // reading never changes a file
+    // A stopped file is kept from saves: the records after the bad one were never loaded.
+    QCOMPARE(kv::MayRewrite(m, kv::test::LayoutPath(t, file)), line == 0);
   }
 
   void labelsPassBadFieldsOverAndGoOn() {
@@ -328,6 +327,25 @@ class ObjectFilesTest : public QObject {
     QCOMPARE(m.ImageCount, std::uint8_t(1));
     QCOMPARE(m.ImageTip[1], QStringLiteral("Café"));
     QCOMPARE(panel.images.value(1), QPointF(150, 300));
+  }
+
+  // A quoted field keeps every character between its quotes: a label, tool-tip or font name
+  // with blanks at either end is saved back as it was.
+  void blanksInsideQuotesSurviveAReadAndASave() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    kv::test::WriteBitmap(t, "\\shed.bmp");
+    const QByteArray labels = "\"  PLATFORM 1 \",0,#TRUE#,#FALSE#,#FALSE#,\" Arial \",8,90,18\r\n";
+    const QByteArray images = "\" Goods shed  \",\"\\shed.bmp\",1500,2250,#TRUE#\r\n";
+    kv::test::WriteLayoutFile(t, "label.txt", labels);
+    kv::test::WriteLayoutFile(t, "image.txt", images);
+    LayoutModel& m = t.session.model;
+    RecordingPanel panel(m);
+    ReadAll(t, panel);
+    QCOMPARE(m.LabelText[1], QStringLiteral("  PLATFORM 1 "));
+    QVERIFY(kv::WriteObjectFiles(m, panel).Ok());
+    QCOMPARE(kv::test::ReadLayoutFile(t, "label.txt") + kv::test::ReadLayoutFile(t, "image.txt"),
+             labels + images);
   }
 };
 

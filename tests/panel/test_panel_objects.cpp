@@ -158,7 +158,7 @@ class PanelObjectsTest : public QObject {
                         .arg(t.dir.path() + QStringLiteral("/data/gone.bmp")));
     QVERIFY(panel.imgImage(3));
     QVERIFY(panel.imgImage(3)->Missing());
-    QCOMPARE(panel.imgImage(3)->pixmap().size(), QSize(32, 32));
+    QVERIFY(panel.imgImage(3)->pixmap().width() > 32);  // the crossed box, then "gone.bmp"
     QCOMPARE(panel.ImagePosition(3), QPointF(450, 750));
     QVERIFY(!panel.LoadImage(5, QString(), "", 0, 0, true, &error));
     QCOMPARE(error, QStringLiteral("No picture file is named."));

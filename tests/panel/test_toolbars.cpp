@@ -132,7 +132,7 @@ class ToolbarsTest : public QObject {
     QCOMPARE(f.frames[1]->title(), QStringLiteral("click here to backup path and object files"));
     QCOMPARE(f.frames[1]->toolTip(), QStringLiteral(" click any of these 5 objects to create one"));
     const std::pair<const char*, const char*> captions[] = {
-        {"fraBtnScroll", "slide layout"}, {"fraBtnGrid", "squares"},
+        {"fraBtnScroll", "slide layout"}, {"fraBtnGrid", "squares  5"},
         {"fraBtnMove", "move objects"},   {"fraBtnTrash", "object"},
         {"fraSave", "layouts"},           {"fraInfo", "    MS Wordpad          E-mail"}};
     for (const auto& [name, caption] : captions) {
@@ -324,7 +324,7 @@ class ToolbarsTest : public QObject {
     QFETCH(QString, caption);
     Toolbars f;
     auto* frame = f.Find<QGroupBox>(QStringLiteral("fraBtnGrid"));
-    QCOMPARE(frame->title(), QStringLiteral("squares"));  // until the spacing first changes
+    QCOMPARE(frame->title(), QStringLiteral("squares  5"));  // from the start
     f.ClickGridButton();
     f.hsbGrid()->setValue(squares == 5 ? 6 : 5);
     f.hsbGrid()->setValue(squares);
