@@ -103,6 +103,24 @@ class HelpWindowTest : public QObject {
     QVERIFY(bar->value() > 0);
   }
 
+  // The whole text is laid out as the window opens, so that a jump to the last chapter at once
+  // finds its heading placed rather than waiting for the layout.
+  void aLongDocumentIsLaidOutWholeAsTheWindowOpens() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("help.rtf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1 ");
+    for (int i = 0; i < 2000; ++i) file.write("A line of the manual.\\par ");
+    file.write("Control buttons and systems\\par}");
+    file.close();
+    HelpWindow w;
+    w.Load(path);
+    const QTextBlock last = w.RichTextBox()->document()->lastBlock().previous();
+    QCOMPARE(last.text(), QStringLiteral("Control buttons and systems"));
+    QVERIFY(last.layout()->lineCount() > 0);
+  }
+
   void theTextAreaFillsTheWindowAndCloseOnlyHides() {
     HelpWindow w;
     w.Load(QStringLiteral("/no/such/kelvarnehelp.rtf"));
