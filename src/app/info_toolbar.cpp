@@ -73,6 +73,11 @@ void InfoToolbar::imgBtnAbout_MouseDown() {
   sounds_.Play(QString::fromLatin1(kTelephoneSound));
 }
 
+void InfoToolbar::CloseAbout() {
+  aboutShown_ = false;
+  txtAbout_->hide();
+}
+
 // At the top left of the panel, as high as its text.
 void InfoToolbar::PlaceAbout() {
   const int width = std::min(kAboutWidth, std::max(200, aboutHost_->width() - 2 * kAboutMargin));

@@ -27,6 +27,8 @@ class InfoToolbar : public QObject {
 
   // Toggles the About panel; opening it plays the telephone.
   void imgBtnAbout_MouseDown();
+  // Puts the About panel away, silently: its button is leaving the toolbar.
+  void CloseAbout();
   // The program folder's wordpad.exe, else the layout folder with the desktop's application.
   void imgBtnWordPad_MouseUp();
 

@@ -181,6 +181,9 @@ void MainWindow::ShowModeToolbars() {
   // once, and with both sets standing it would grow wider than the screen.
   if (mode == kModify) {
     if (locoWindow_) locoWindow_->hide();
+    // The About panel goes with its button: left open, it would lie over the drawing being
+    // edited with nothing to close it.
+    info_->CloseAbout();
     fraToolbar_[4]->hide();
     operation_->ShowModeGroups();
     fraToolbar_[1]->show();

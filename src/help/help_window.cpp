@@ -16,6 +16,11 @@
 
 namespace kv {
 
+namespace {
+// About 2 MB of text, laid out in some 200 ms.
+constexpr int kLayOutWholeUpTo = 2'000'000;
+}  // namespace
+
 HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1a"));
   setWindowTitle(texts::HelpCaption());
@@ -31,6 +36,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent) {
   richTextBox_->setObjectName(QStringLiteral("RichTextBox"));
   richTextBox_->setReadOnly(true);
   richTextBox_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // The text, with the room below its end, is always taller than the window: a scroll bar that
+  // came and went would lay the whole text out again at the other width.
+  richTextBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setCentralWidget(richTextBox_);
   resize(760, 720);
 }
@@ -38,6 +46,18 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent) {
 void HelpWindow::Load(const QString& path) {
   SetHelpFile(path);
   show();
+  LayOutWhole();
+}
+
+// The text area lays out what it shows first and the rest in the background, so a jump to a
+// late chapter at once would wait for all of it. Laid out whole as the window opens (at the
+// width it shows), every jump finds its heading placed already. A document far larger than
+// any manual is left to the background, so the window still opens at once.
+void HelpWindow::LayOutWhole() {
+  QTextDocument* document = richTextBox_->document();
+  if (isVisible() && document->characterCount() <= kLayOutWholeUpTo) {
+    document->documentLayout()->documentSize();
+  }
 }
 
 void HelpWindow::SetHelpFile(const QString& path) {
@@ -63,6 +83,7 @@ void HelpWindow::SetHelpFile(const QString& path) {
   richTextBox_->setDocument(document);
   if (ours) old->deleteLater();
   textLength_ = document->characterCount() - 1;
+  LayOutWhole();
 }
 
 QTextCursor FindChapter(const QTextDocument& document, const QString& caption) {

@@ -34,6 +34,8 @@ class HelpWindow : public QMainWindow {
   QTextEdit* RichTextBox() const { return richTextBox_; }
 
  private:
+  void LayOutWhole();
+
   QString helpFile_;
   int textLength_ = 0;
   QTextEdit* richTextBox_ = nullptr;

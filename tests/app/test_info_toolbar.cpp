@@ -98,6 +98,16 @@ class InfoToolbarTest : public QObject {
     QTest::mousePress(r.Button("imgBtnAbout"), Qt::RightButton);
     QVERIFY(about->isVisible());
     QCOMPARE(r.sounds, (QStringList{QStringLiteral("close"), ring, QStringLiteral("close"), ring}));
+
+    // Modify mode hides the button, and the panel with it; back in Operate one press opens it.
+    for (const auto mode : {kv::kModify, kv::kOperate}) {
+      r.t.session.model.ProgMode = mode;
+      r.main->ShowModeToolbars();
+      QVERIFY(!about->isVisible());
+    }
+    QTest::mousePress(r.Button("imgBtnAbout"), Qt::LeftButton);
+    QVERIFY(about->isVisible());
+    QCOMPARE(r.sounds.size(), 6);
   }
 
   // The shipped sounds are short PCM wave files that any player takes.

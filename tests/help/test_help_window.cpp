@@ -1,4 +1,5 @@
 #include <QMenu>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -23,6 +24,15 @@ const QStringList kContents =
 
 QString ShippedManual() {
   return QFINDTESTDATA("../../data/kelvarnehelp/kelvarnehelp.rtf");
+}
+
+// `rtf` as help.rtf in `dir`; its path.
+QString WriteHelp(const QTemporaryDir& dir, const QByteArray& rtf) {
+  QSaveFile file(dir.filePath(QStringLiteral("help.rtf")));
+  if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit()) {
+    qFatal("help.rtf not written");
+  }
+  return file.fileName();
 }
 
 // Picks Contents item `index` as a user does.
@@ -79,15 +89,10 @@ class HelpWindowTest : public QObject {
   // a caption the document lacks leaves the view at the end.
   void theJumpPrefersTheHeadingParagraph() {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("help.rtf"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
     QByteArray rtf = "{\\rtf1 The trash is emptied. Data are kept.\\par";
     for (int i = 0; i < 80; ++i) rtf += "Line " + QByteArray::number(i) + "\\par ";
-    file.write(rtf + "  TRASH \\par The end\\par}");
-    file.close();
     HelpWindow w;
-    w.Load(path);
+    w.Load(WriteHelp(dir, rtf + "  TRASH \\par The end\\par}"));
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
     Choose(w, 6);
@@ -101,6 +106,18 @@ class HelpWindowTest : public QObject {
     QCOMPARE(w.RichTextBox()->textCursor().position(), w.TextLength());
     QScrollBar* bar = w.RichTextBox()->verticalScrollBar();
     QVERIFY(bar->value() > 0);
+  }
+
+  // The whole text is laid out as the window opens, so that a jump to the last chapter at once
+  // finds its heading placed rather than waiting for the layout.
+  void aLongDocumentIsLaidOutWholeAsTheWindowOpens() {
+    QTemporaryDir dir;
+    HelpWindow w;
+    w.Load(WriteHelp(dir, "{\\rtf1 " + QByteArray("A line of the manual.\\par ").repeated(2000) +
+                              "Control buttons and systems\\par}"));
+    const QTextBlock last = w.RichTextBox()->document()->lastBlock().previous();
+    QCOMPARE(last.text(), QStringLiteral("Control buttons and systems"));
+    QVERIFY(last.layout()->lineCount() > 0);
   }
 
   void theTextAreaFillsTheWindowAndCloseOnlyHides() {
