@@ -55,10 +55,9 @@ void DccLink::OpenDccBox() {
         return;
       }
     }
-    if (!AskBoxPort()) {
-      m.BoxPort = 0;
-      return;
-    }
+    // Cancel leaves the link off-line for this run only: BoxPort keeps its number, so the
+    // relay stack of "DCC + DC" still fires, and port.txt keeps it for the next start.
+    if (!AskBoxPort()) return;
     if (m.BoxPort == 0) return;
   }
 }

@@ -41,7 +41,7 @@ class DccLink : public QObject {
 
   // Opens BoxPort and checks that the box answers the version request. While it does not, the
   // user is asked for the port again; 0 leaves the link off-line, as does Cancel (for this run
-  // only: port.txt keeps its number).
+  // only: BoxPort and port.txt keep their number).
   void OpenDccBox();
   // Asks for the port number and saves it; asks again after an answer that is not a port
   // number. False when the user cancelled.

@@ -168,7 +168,8 @@ class DccLinkTest : public QObject {
     QVERIFY(r.log->opened.isEmpty());
   }
 
-  // Cancel stops asking: off-line for this run, while port.txt keeps the number for the next.
+  // Cancel stops asking: off-line for this run, while BoxPort (which the relay stack of
+  // "DCC + DC" goes by) and port.txt keep the number.
   void cancelIsOffLineForThisRunOnly() {
     Rig r;
     r.log->answers = false;
@@ -176,7 +177,7 @@ class DccLinkTest : public QObject {
     r.link.ReadPortFile();
     r.link.OpenDccBox();  // the scripted prompt answers Cancel
     QCOMPARE(r.t.dialogs.Transcript().size(), 1);
-    QCOMPARE(r.m.BoxPort, std::uint8_t(0));
+    QCOMPARE(r.m.BoxPort, std::uint8_t(3));
     QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("3\r\n"));
     QVERIFY(!r.link.Online());
   }
