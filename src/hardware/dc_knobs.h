@@ -8,23 +8,28 @@ namespace kv {
 
 // The two DC throttle knobs: each drives one PWM output of the USB board. A press and a release
 // each step the notch (left down, right up); the release also turns the picture one position.
-// A double-click on a stopped knob reverses its section through a reversing relay.
+// A double-click on a stopped knob reverses its section through a reversing relay; the knob
+// shows the new direction only when that pulse will be written, and takes no power until it
+// has been, so the section never runs in the old direction nor has its polarity flipped under
+// power.
 class DcKnobs {
  public:
   static constexpr int kPwmPerNotch = 15;
-  static constexpr int kTopNotch = 14;      // 14 x 15 = 210, the highest PWM sent
-  static constexpr int kTopPosition = 7;    // eight pictures, 0..7
+  static constexpr int kTopNotch = 14;    // 14 x 15 = 210, the highest PWM sent
+  static constexpr int kTopPosition = 7;  // eight pictures, 0..7
   static constexpr double kPercentDivisor = 2.08;
 
   struct Outputs {
     std::function<void(int channel, int value)> analogue;  // the board's analogue output
-    std::function<void(int solenoid)> fireRelay;           // one relay-stack pulse
+    // One relay-stack pulse: whether it will be written; `written` runs once it has been.
+    std::function<bool(int solenoid, std::function<void()> written)> fireRelay;
   };
 
   explicit DcKnobs(Outputs outputs);
 
-  // picKnob mouse events. `button` is 1 (left) or 2 (right); others step nothing.
-  void MouseDown(int knob, int button);
+  // picKnob mouse events. `button` is 1 (left) or 2 (right); others step nothing. A right
+  // press while the knob's reversing pulse is on its way is refused (false) and steps nothing.
+  bool MouseDown(int knob, int button);
   void MouseUp();
   void DoubleClick(int knob);
 
@@ -46,11 +51,12 @@ class DcKnobs {
   void ShowKnob();
 
   Outputs out_;
-  int pressIdx_ = 1;   // knob last pressed
-  int mouseBtn_ = 0;   // button of the last press
+  int pressIdx_ = 1;  // knob last pressed
+  int mouseBtn_ = 0;  // button of the last press
   std::array<int, 3> notch_{};
   std::array<int, 3> position_{};
   std::array<bool, 3> reverse_{};
+  std::array<bool, 3> reversing_{};  // its reversing pulse is asked for, not yet written
   std::array<QString, 3> dirText_{QString(), QStringLiteral(" Fwd"), QStringLiteral(" Fwd")};
   std::array<int, 3> pwm_{};
 };

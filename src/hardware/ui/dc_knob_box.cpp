@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <cmath>
 
 #include "base/session.h"
@@ -36,10 +37,14 @@ void KnobPicture::mouseDoubleClickEvent(QMouseEvent* event) {
 namespace {
 int ButtonNumber(Qt::MouseButton button) {
   switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 4;
+    default:
+      return 0;
   }
 }
 }  // namespace
@@ -49,9 +54,12 @@ DcKnobBox::DcKnobBox(Session& session, BoardLibrary& board, RelayStack& relay, Q
   setObjectName(QStringLiteral("fraBoxHM"));
   knobs_ = std::make_unique<DcKnobs>(DcKnobs::Outputs{
       [&board](int channel, int value) { board.OutputAnalogChannel(channel, value); },
-      [&session, &relay](int solenoid) {
+      [&session, &relay, self = QPointer<DcKnobBox>(this)](int solenoid,
+                                                           std::function<void()> written) {
         session.model.SolenoidNo = static_cast<std::uint8_t>(solenoid);
-        relay.FireRelayStack();
+        return RelayStack::WillWrite(relay.FireRelayStack([self, written]() {
+          if (self) written();
+        }));
       }});
   auto* outer = new QGridLayout(this);
   outer->setContentsMargins(6, 4, 6, 4);
@@ -65,7 +73,7 @@ DcKnobBox::DcKnobBox(Session& session, BoardLibrary& board, RelayStack& relay, Q
     picKnob_[k] = new KnobPicture(k, picBoxHM);
     picKnob_[k]->setToolTip(texts::KnobTip(k));
     picKnob_[k]->onDown = [this, k](Qt::MouseButton b) {
-      knobs_->MouseDown(k, ButtonNumber(b));
+      if (!knobs_->MouseDown(k, ButtonNumber(b))) session_.dialogs.Beep();
       ShowPercent();
     };
     // The release comes to the knob the button went down on.
@@ -94,7 +102,9 @@ DcKnobBox::DcKnobBox(Session& session, BoardLibrary& board, RelayStack& relay, Q
 
 DcKnobBox::~DcKnobBox() = default;
 
-void DcKnobBox::ResetDirectionTexts() { knobs_->ResetDirectionTexts(); }
+void DcKnobBox::ResetDirectionTexts() {
+  knobs_->ResetDirectionTexts();
+}
 
 void DcKnobBox::ShowPercent() {
   for (int k = 1; k <= 2; ++k) lblPwm_[k]->setText(knobs_->PercentText(k));
