@@ -19,6 +19,12 @@ void DcKnobs::ResetDirectionTexts() {
   dirText_[2] = QStringLiteral(" Fwd");
 }
 
+void DcKnobs::Stop() {
+  notch_ = {};
+  position_ = {};
+  pwm_ = {};
+}
+
 bool DcKnobs::MouseDown(int knob, int button) {
   if (!IsKnob(knob)) return false;
   pressIdx_ = knob;

@@ -33,6 +33,9 @@ class DcKnobs {
   void MouseUp();
   void DoubleClick(int knob);
 
+  // Both knobs back to stop, nothing sent: the board is gone, and its outputs with it.
+  void Stop();
+
   // Sets both direction texts to " Fwd" (done whenever coord.txt is read at start).
   void ResetDirectionTexts();
 

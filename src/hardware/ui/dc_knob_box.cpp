@@ -95,6 +95,14 @@ DcKnobBox::DcKnobBox(Session& session, BoardLibrary& board, RelayStack& relay, Q
     ShowKnob(k);
   }
   ShowPercent();
+  // A board that comes back starts with its outputs off: a knob still showing power would jump
+  // from nothing to its notch at the next click.
+  connect(&board, &BoardLibrary::boardLost, this, [this]() {
+    knobs_->Stop();
+    ShowPercent();
+    ShowKnob(1);
+    ShowKnob(2);
+  });
   outer->addWidget(picBoxHM);
   setAutoFillBackground(true);
   hide();
