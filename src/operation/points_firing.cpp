@@ -40,7 +40,8 @@ void PointsFiring::Label_MouseDown(int index, Qt::MouseButton button, const QStr
     }
     m.LabelIdx = static_cast<std::uint8_t>(index);
     repeatFire_ = true;
-    m.PointSide = caption;
+    // A side typed in lower case is the same side: it fires and shows as the capital.
+    m.PointSide = caption.chopped(1) + point->side;
     // Through 0, so that the number's display changes even when the number does not.
     if (accessory_.setNumber) accessory_.setNumber(0);
     if (accessory_.setNumber) accessory_.setNumber(point->number);

@@ -88,6 +88,32 @@ class FiringOrderTest : public QObject {
     QCOMPARE(r.group->hsbSendNo()->value(), 6);
     QCOMPARE(r.fraSendNo.title(), QStringLiteral("solenoid  6"));
   }
+
+  // Captions as typed by hand: blanks before a relay number, a lower-case DCC side.
+  void captionsAsTypedFire_data() {
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("first");
+    QTest::newRow("relay, leading blanks") << "DC"
+                                           << "  12"
+                                           << "0 WriteAllDigital(12)";
+    QTest::newRow("DCC, lower-case side") << "DCC"
+                                          << "12l"
+                                          << "52 04 88 de";
+  }
+  void captionsAsTypedFire() {
+    QFETCH(QString, system);
+    QFETCH(QString, caption);
+    QFETCH(QString, first);
+    Rig r(system);
+    r.Click(caption, Qt::LeftButton);
+    QStringList sent = r.Writes();
+    for (const QByteArray& frame : r.line->Bytes()) sent << QString::fromLatin1(frame.toHex(' '));
+    QCOMPARE(sent.value(0), first);
+    QCOMPARE(r.t.dialogs.Beeps(), 0);
+    if (system == QLatin1String("DCC"))
+      QCOMPARE(r.t.session.model.PointSide, QStringLiteral("12L"));
+  }
 };
 
 KV_TEST_MAIN(FiringOrderTest)
