@@ -218,6 +218,39 @@ class DccBoxIntegrationTest : public QObject {
                                   "52 01 83 D0  accessory address 1 pair 1 second output off"}));
 #endif
   }
+
+  // The simulator killed in the middle of a throw: the port reports its error, the link goes
+  // off-line at once (before the off frame was due), and nothing more is sent.
+  void theBoxGoingAwayMidThrowTurnsTheModemOff() {
+#ifndef KV_DCC_SIMULATOR
+    QSKIP("the simulator program needs pseudo-terminals");
+#else
+    QProcess sim;
+    QByteArray out;
+    connect(&sim, &QProcess::readyReadStandardOutput, &sim,
+            [&]() { out += sim.readAllStandardOutput(); });
+    sim.start(QStringLiteral(KV_DCC_SIMULATOR), {});
+    QVERIFY(sim.waitForStarted(5000));
+    Rig r;
+    r.session.model.DwellTime = 1.0f;
+    QVERIFY(r.scheduler.WaitFor(5000, [&]() { return out.contains('\n'); }));
+    r.link.SetPorts(std::make_unique<PtyPorts>(
+        QStringList{QString::fromLocal8Bit(out.left(out.indexOf('\n')))}));
+    r.link.OpenDccBox();
+    QVERIFY(r.link.Online());
+    QSignalSpy lost(&r.link, &DccLink::linkLost);
+    r.session.model.PointSide = "0L";
+    QVERIFY(r.link.ThrowSolenoidDcc(0));
+    QVERIFY(r.scheduler.WaitFor(3000, [&]() { return out.contains("output on"); }));
+    sim.kill();
+    QVERIFY(lost.wait(800));
+    QCOMPARE(r.link.ShowModemStatus().captionTail, QStringLiteral("   modem OFF"));
+    r.scheduler.WaitFor(1500);
+    QCOMPARE(lost.count(), 1);
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(r.link.DccMsg().data()), 4), Hex("520188DB"));
+    QVERIFY(!r.link.ThrowSolenoidDcc(0));
+#endif
+  }
 };
 
 KV_TEST_MAIN(DccBoxIntegrationTest)
