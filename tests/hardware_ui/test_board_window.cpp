@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -302,6 +303,35 @@ class BoardWindowTest : public QObject {
     QCOMPARE(calls,
              (QStringList{"0 OpenDevice(0) = 0", "0 WriteAllDigital(6)", "1000 WriteAllDigital(7)",
                           "1100 ClearAllDigital()", "1100 CloseDevice()"}));
+  }
+
+  // Every caption the panel is known by, text for text.
+  void theCaptionsAreThePanels_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    const QString rows = QStringLiteral(
+        "Form2=K8055 Demo;fraCardAddress=Card Address;Check1_0=SK5;Check1_1=SK6;Connect=Connect;"
+        "fraInputs=Inputs;fraOutputs=Outputs;SetAllDig=Set All Digital;ClearAllDig=Clear All "
+        "Digital;Check4=Output Test;SetAllAnalog1=Set All Analog;ClearAllAnalog1=Clear All Analog;"
+        "Reset1=Reset;Reset2=Reset;fraDebounce1=Debounce Time;fraDebounce2=Debounce Time;"
+        "Option1_0=0ms;Option1_1=2ms;Option1_2=10ms;Option2_3=1000ms");
+    for (const QString& row : rows.split(';')) {
+      const QStringList field = row.split('=');
+      QTest::newRow(qPrintable(field.at(0))) << field.at(0) << field.at(1);
+    }
+  }
+  void theCaptionsAreThePanels() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    Panel p;
+    QWidget* w = name == "Form2" ? p.form2.get() : Find<QWidget>(p.form2.get(), name);
+    if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+      QCOMPARE(frame->title(), caption);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+      QCOMPARE(button->text(), caption);
+    } else {
+      QCOMPARE(w->windowTitle(), caption);
+    }
   }
 };
 
