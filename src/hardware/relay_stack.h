@@ -59,6 +59,8 @@ class RelayStack : public QObject {
   void chkSendNoChanged(int value);
   void hsbSendNoChanged(int value);
   void pulseEnded(int solenoid);
+  // The last pulse has ended and no pattern is left on the outputs: they are free again.
+  void outputsReleased();
 
  private:
   struct Pulse {

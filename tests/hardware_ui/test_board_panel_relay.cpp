@@ -59,12 +59,12 @@ class BoardPanelRelayTest : public QObject {
     r.t.scheduler.Advance(1000);  // the light waits
     r.Click("Check4");
     r.t.scheduler.Advance(500);
+    QVERIFY(!r.Held()->isVisible());
     r.Click("Check3_3");
     QCOMPARE(r.board.Log(), (QStringList{"100 ClearDigitalChannel(8)", "100 SetDigitalChannel(1)",
                                          "100 WriteAllDigital(1)", "100 WriteAllDigital(6)",
                                          "1100 WriteAllDigital(7)", "1600 ClearAllDigital()",
                                          "1600 WriteAllDigital(9)"}));
-    QVERIFY(!r.Held()->isVisible());
   }
 
   // Set All Digital and the output test warn once each that they fire solenoids; Cancel

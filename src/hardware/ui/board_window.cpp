@@ -75,6 +75,7 @@ BoardWindow::BoardWindow(Session& session, BoardLibrary& board, QWidget* parent,
   grid->addWidget(BuildLampsFrame(), 3, 0, 1, 4);
   connect(&board_, &BoardLibrary::outputsChanged, this, &BoardWindow::ShowBoardOutputs);
   connect(&board_, &BoardLibrary::boardLost, this, &BoardWindow::OnBoardLost);
+  if (relay_) connect(relay_, &RelayStack::outputsReleased, this, [this]() { OutputsHeld(); });
   ShowBoardOutputs(board_.Outputs());
 
   busy_ = false;
