@@ -232,7 +232,7 @@ class DccBoxIntegrationTest : public QObject {
     sim.start(QStringLiteral(KV_DCC_SIMULATOR), {});
     QVERIFY(sim.waitForStarted(5000));
     Rig r;
-    r.session.model.DwellTime = 1.0f;
+    r.session.model.DwellTime = 2.0f;  // the off frame is due 2 s after the on frame
     QVERIFY(r.scheduler.WaitFor(5000, [&]() { return out.contains('\n'); }));
     r.link.SetPorts(std::make_unique<PtyPorts>(
         QStringList{QString::fromLocal8Bit(out.left(out.indexOf('\n')))}));
@@ -243,9 +243,9 @@ class DccBoxIntegrationTest : public QObject {
     QVERIFY(r.link.ThrowSolenoidDcc(0));
     QVERIFY(r.scheduler.WaitFor(3000, [&]() { return out.contains("output on"); }));
     sim.kill();
-    QVERIFY(lost.wait(800));
+    QVERIFY(lost.wait(1800));
     QCOMPARE(r.link.ShowModemStatus().captionTail, QStringLiteral("   modem OFF"));
-    r.scheduler.WaitFor(1500);
+    r.scheduler.WaitFor(2500);
     QCOMPARE(lost.count(), 1);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(r.link.DccMsg().data()), 4), Hex("520188DB"));
     QVERIFY(!r.link.ThrowSolenoidDcc(0));
