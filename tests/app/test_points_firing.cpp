@@ -222,6 +222,46 @@ class PointsFiringTest : public QObject {
     r.t.scheduler.Advance(5000);
     QCOMPARE(r.Frames().size(), 4);
   }
+
+  // 20, asked for while 12 ran, repeats until the left firing asked for after it.
+  void aLeftFiringEndsOnlyEarlierRepetitions() {
+    OperatingRig r("DC");
+    AddPointsLabels(r);
+    r.ClickLabel(1, Qt::LeftButton);
+    r.t.scheduler.Advance(500);
+    r.ClickLabel(2, Qt::RightButton);
+    r.t.scheduler.Advance(4000);
+    r.ClickLabel(1, Qt::LeftButton);
+    r.t.scheduler.Advance(10'000);
+    QCOMPARE(r.BoardLog().filter("Write").join(' ').remove("WriteAllDigital"),
+             "0 (12) 1000 (13) 1500 (20) 2500 (21) 3000 (20) 4000 (21) 4500 (20) 5500 (21) "
+             "6000 (12) 7000 (13)");
+  }
+
+  // "send number" fires the number set, not the N + 1 the bar shows of a pulse.
+  void sendNumberFiresTheNumberSet() {
+    OperatingRig r("DC");
+    Find<QScrollBar>(r.main.get(), "hsbSendNo")->setValue(6);
+    r.Click(QStringLiteral("chkSendNo"));
+    r.t.scheduler.Advance(1200);  // the bar shows 7
+    r.Click(QStringLiteral("chkSendNo"));
+    r.t.scheduler.Advance(5000);
+    QCOMPARE(r.BoardLog().filter("Write").join(' ').remove("WriteAllDigital"),
+             "0 (6) 1000 (7) 1500 (6) 2500 (7)");
+  }
+
+  // Captions typed by hand: blanks before a relay number, a lower-case DCC side.
+  void captionsAsTypedFire() {
+    OperatingRig dc("DC");
+    OperatingRig dcc("DCC", 1);
+    AddPointsLabels(dc, QStringLiteral("  12"));
+    AddPointsLabels(dcc, QStringLiteral("12l"));
+    dc.ClickLabel(1, Qt::LeftButton);
+    dcc.ClickLabel(1, Qt::LeftButton);
+    QCOMPARE(dc.BoardLog().value(0), QStringLiteral("0 WriteAllDigital(12)"));
+    QCOMPARE(dcc.Frames().value(0), QStringLiteral("0 52 04 88 de"));
+    QCOMPARE(dcc.Title("fraLenzNo"), QStringLiteral("solenoid 12L"));
+  }
 };
 
 KV_TEST_MAIN(PointsFiringTest)

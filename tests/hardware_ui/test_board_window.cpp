@@ -305,33 +305,27 @@ class BoardWindowTest : public QObject {
                           "1100 ClearAllDigital()", "1100 CloseDevice()"}));
   }
 
-  // Every caption the panel is known by, text for text.
+  // Every caption of the panel, text for text.
   void theCaptionsAreThePanels_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    const QString rows = QStringLiteral(
-        "Form2=K8055 Demo;fraCardAddress=Card Address;Check1_0=SK5;Check1_1=SK6;Connect=Connect;"
-        "fraInputs=Inputs;fraOutputs=Outputs;SetAllDig=Set All Digital;ClearAllDig=Clear All "
-        "Digital;Check4=Output Test;SetAllAnalog1=Set All Analog;ClearAllAnalog1=Clear All Analog;"
-        "Reset1=Reset;Reset2=Reset;fraDebounce1=Debounce Time;fraDebounce2=Debounce Time;"
-        "Option1_0=0ms;Option1_1=2ms;Option1_2=10ms;Option2_3=1000ms");
-    for (const QString& row : rows.split(';')) {
-      const QStringList field = row.split('=');
-      QTest::newRow(qPrintable(field.at(0))) << field.at(0) << field.at(1);
+    QTest::addColumn<QString>("row");
+    for (const QString& row :
+         QStringLiteral(
+             "fraCardAddress=Card Address;Check1_0=SK5;Check1_1=SK6;Connect=Connect;fraInputs="
+             "Inputs;fraOutputs=Outputs;SetAllDig=Set All Digital;ClearAllDig=Clear All Digital;"
+             "Check4=Output Test;SetAllAnalog1=Set All Analog;ClearAllAnalog1=Clear All Analog;"
+             "Reset1=Reset;Reset2=Reset;fraDebounce1=Debounce Time;fraDebounce2=Debounce Time;"
+             "Option1_0=0ms;Option1_1=2ms;Option1_2=10ms;Option2_3=1000ms")
+             .split(';')) {
+      QTest::newRow(qPrintable(row)) << row;
     }
   }
   void theCaptionsAreThePanels() {
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
+    QFETCH(QString, row);
     Panel p;
-    QWidget* w = name == "Form2" ? p.form2.get() : Find<QWidget>(p.form2.get(), name);
-    if (auto* frame = qobject_cast<QGroupBox*>(w)) {
-      QCOMPARE(frame->title(), caption);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-      QCOMPARE(button->text(), caption);
-    } else {
-      QCOMPARE(w->windowTitle(), caption);
-    }
+    QWidget* w = Find<QWidget>(p.form2.get(), row.section('=', 0, 0));
+    auto* frame = qobject_cast<QGroupBox*>(w);
+    QCOMPARE(frame ? frame->title() : qobject_cast<QAbstractButton*>(w)->text(),
+             row.section('=', 1));
   }
 };
 
