@@ -7,9 +7,7 @@ namespace kv {
 namespace {
 constexpr int kLeft = 1;
 constexpr int kRight = 2;
-bool IsKnob(int k) {
-  return k == 1 || k == 2;
-}
+bool IsKnob(int k) { return k == 1 || k == 2; }
 }  // namespace
 
 DcKnobs::DcKnobs(Outputs outputs) : out_(std::move(outputs)) {}

@@ -15,8 +15,8 @@ namespace kv {
 class DcKnobs {
  public:
   static constexpr int kPwmPerNotch = 15;
-  static constexpr int kTopNotch = 14;    // 14 x 15 = 210, the highest PWM sent
-  static constexpr int kTopPosition = 7;  // eight pictures, 0..7
+  static constexpr int kTopNotch = 14;      // 14 x 15 = 210, the highest PWM sent
+  static constexpr int kTopPosition = 7;    // eight pictures, 0..7
   static constexpr double kPercentDivisor = 2.08;
 
   struct Outputs {
@@ -54,8 +54,8 @@ class DcKnobs {
   void ShowKnob();
 
   Outputs out_;
-  int pressIdx_ = 1;  // knob last pressed
-  int mouseBtn_ = 0;  // button of the last press
+  int pressIdx_ = 1;   // knob last pressed
+  int mouseBtn_ = 0;   // button of the last press
   std::array<int, 3> notch_{};
   std::array<int, 3> position_{};
   std::array<bool, 3> reverse_{};

@@ -57,8 +57,7 @@ void DccLink::OpenDccBox() {
         if (device != boxDevice_) {
           // First found by its number alone: from now on the number means this device.
           boxDevice_ = device;
-          QString error;
-          WritePortDeviceFile(session_.folder, boxDevice_, &error);
+          WritePortDeviceFile(session_.folder, boxDevice_);
         }
         Adopt(std::move(port));
         ShowConnected();

@@ -37,14 +37,10 @@ void KnobPicture::mouseDoubleClickEvent(QMouseEvent* event) {
 namespace {
 int ButtonNumber(Qt::MouseButton button) {
   switch (button) {
-    case Qt::LeftButton:
-      return 1;
-    case Qt::RightButton:
-      return 2;
-    case Qt::MiddleButton:
-      return 4;
-    default:
-      return 0;
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
   }
 }
 }  // namespace
