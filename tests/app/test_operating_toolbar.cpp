@@ -336,7 +336,6 @@ class OperatingToolbarTest : public QObject {
     r.t.session.model.ClockOn = true;
     kv::BoardWindow* form2 = r.main->board().boardWindow();
     r.Click(QStringLiteral("picKnob_1"), Qt::RightButton);
-    r.t.scheduler.Advance(100);
     r.Board().Unplug();
     QCOMPARE(Find<QLabel>(form2, "Label1")->text(), QStringLiteral("Card 0 not found"));
     QVERIFY(!form2->Timer1().Running() && Shown(r, "fraBoard"));
@@ -346,7 +345,7 @@ class OperatingToolbarTest : public QObject {
     r.Board().PlugIn();
     r.t.scheduler.Advance(10'000);
     QCOMPARE(r.BoardLog().filter("OpenDevice").join(", "),
-             "3100 OpenDevice(0) = -1, 6100 OpenDevice(0) = -1, 9100 OpenDevice(0) = 0");
+             "3000 OpenDevice(0) = -1, 6000 OpenDevice(0) = -1, 9000 OpenDevice(0) = 0");
     QCOMPARE(Find<QLabel>(form2, "Label1")->text(), QStringLiteral("Card 0 connected"));
     QVERIFY(form2->Timer1().Running() && !Shown(r, "fraBoard"));
   }
@@ -370,9 +369,7 @@ class OperatingToolbarTest : public QObject {
     QCOMPARE(r.BoardLog().join(", "),
              "0 SetAllDigital(), 0 SetAllDigital(), 0 WriteAllDigital(6), "
              "1000 WriteAllDigital(7), 1500 ClearAllDigital()");
-    QVERIFY(Find<QLabel>(form2, "lblOutputsHeld")->text().isEmpty());
-    QCOMPARE(r.t.dialogs.Transcript().size(), 3);
-    QCOMPARE(r.t.dialogs.Last().text, kv::texts::OutputTestWarning());
+    QCOMPARE(r.t.dialogs.Transcript().size(), 3);  // SetAll twice, then the output test
   }
 };
 

