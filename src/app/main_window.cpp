@@ -16,7 +16,9 @@
 #include "hardware/dcc_link.h"
 #include "hardware/board_choice.h"
 #include "hardware/board_library.h"
+#include "hardware/board_texts.h"
 #include "hardware/ui/board_host.h"
+#include "hardware/ui/board_window.h"
 #include "hardware/ui/loco_window.h"
 #include "layout/sundry_files.h"
 #include "layout/twips.h"
@@ -118,6 +120,15 @@ void MainWindow::BuildModeFrames() {
   modemStack->Add(fraModem_[0]);
   stripLayout_->addWidget(modemStack);
 
+  // Shown only while the board the program had is gone, as the modem picture shows the box.
+  fraBoard_ = AddFrame(QStringLiteral("fraBoard"), QString());
+  auto* lblBoard = new QLabel(texts::LabelNoBoard(), fraBoard_);
+  lblBoard->setObjectName(QStringLiteral("lblBoard"));
+  lblBoard->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+  fraBoard_->layout()->addWidget(lblBoard);
+  fraBoard_->hide();
+  stripLayout_->addWidget(fraBoard_);
+
   // The mode switch: two stacked pictures; the one in front offers the other mode.
   fraBtnMode_ = AddFrame(QStringLiteral("fraBtnMode"), QStringLiteral("switch to"));
   auto* modeStack = new Stack(fraBtnMode_);
@@ -202,16 +213,28 @@ void MainWindow::UpdateCaption() {
   m.CaptionBase =
       FormatCaptionBase(session_.scheduler.WallClock(), m.LayoutName, m.ControlSystem);
   if (m.ControlSystem == QLatin1String("DC")) {
-    setWindowTitle(m.CaptionBase);
+    setWindowTitle(m.CaptionBase + BoardTail());
   } else {
     ShowModemStatus();
   }
 }
 
+QString MainWindow::BoardTail() const {
+  const BoardWindow* form2 = board_->boardWindow();
+  return form2 && form2->Lost() ? texts::CaptionBoardOff() : QString();
+}
+
 void MainWindow::ShowModemStatus() {
   const ModemStatus status = dccLink_->ShowModemStatus();
-  setWindowTitle(session_.model.CaptionBase + status.captionTail);
+  setWindowTitle(session_.model.CaptionBase + status.captionTail + BoardTail());
   modemStatus_->Show(status);
+}
+
+void MainWindow::ShowBoardStatus() {
+  const BoardWindow* form2 = board_->boardWindow();
+  fraBoard_->setVisible(form2 && form2->Lost());
+  if (form2) fraBoard_->setToolTip(texts::NoBoardTip(form2->CardAddress()));
+  timUpdate_Timer();
 }
 
 void MainWindow::ShowLocoWindow() {
@@ -253,6 +276,8 @@ void MainWindow::ReadPortFile() { dccLink_->ReadPortFile(); }
 void MainWindow::OpenDccBox() { dccLink_->OpenDccBox(); }
 void MainWindow::LoadBoardWindow() {
   board_->LoadBoardWindow();
+  connect(board_->boardWindow(), &BoardWindow::lostChanged, this, &MainWindow::ShowBoardStatus,
+          Qt::UniqueConnection);
   operation_->ShowDcBox();
 }
 

@@ -46,6 +46,8 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   void ShowModeToolbars();
   void UpdateCaption();
   void ShowModemStatus();
+  // The board the program had is gone, or back: the strip's fraBoard and the caption say it.
+  void ShowBoardStatus();
   void ConnectControlSystem();
   void WriteCoordFile();
   void imgBtnExit_MouseUp(Qt::MouseButton button);
@@ -103,6 +105,8 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   void BuildModeFrames();
   ToolbarFrame* AddFrame(const QString& name, const QString& caption);
   void OnToolbarFrameClicked();
+  // "   board OFF" while the board the program had is gone.
+  QString BoardTail() const;
 
   Session& session_;
   std::unique_ptr<IntervalTimer> timUpdate_;
@@ -119,6 +123,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   PanelToolbars* panelToolbars_ = nullptr;
   ToolbarFrame* fraToolbar_[5] = {};
   ToolbarFrame* fraModem_[2] = {};
+  ToolbarFrame* fraBoard_ = nullptr;
   ToolbarFrame* fraBtnMode_ = nullptr;
   ToolbarFrame* fraSendNo_ = nullptr;
   ToolbarFrame* fraLenzNo_ = nullptr;

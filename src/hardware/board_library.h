@@ -57,6 +57,9 @@ class BoardLibrary : public QObject {
  signals:
   // The outputs changed: the board's output lamps would show it.
   void outputsChanged(const kv::BoardOutputState& outputs);
+  // The open board went away (unplugged, or it failed): every call does nothing until it is
+  // opened again.
+  void boardLost();
 };
 
 }  // namespace kv

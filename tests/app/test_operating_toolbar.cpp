@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
@@ -5,13 +6,14 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "hardware/ui/board_window_texts.h"
 #include "hardware/ui/dc_knob_box.h"
 #include "layout/wait_file.h"
+#include "operating_rig.h"
 #include "operation/indicator_check_box.h"
 #include "operation/points_firing.h"
 #include "panel/image_button.h"
 #include "panel/zorder.h"
-#include "operating_rig.h"
 
 using kv::test::Find;
 using kv::test::OperatingRig;
@@ -326,6 +328,48 @@ class OperatingToolbarTest : public QObject {
       MoveOver(Control(r, target), QPoint(2, 2));
     }
     QVERIFY(loco.isVisible());
+  }
+
+  // A board pulled out is announced, the knobs stop, and it is looked for every 3 s.
+  void aLostBoardIsAnnouncedAndFoundAgain() {
+    OperatingRig r("DC");
+    r.t.session.model.ClockOn = true;
+    kv::BoardWindow* form2 = r.main->board().boardWindow();
+    r.Click(QStringLiteral("picKnob_1"), Qt::RightButton);
+    r.Board().Unplug();
+    QCOMPARE(Find<QLabel>(form2, "Label1")->text(), QStringLiteral("Card 0 not found"));
+    QVERIFY(!form2->Timer1().Running() && Shown(r, "fraBoard"));
+    QVERIFY(r.main->windowTitle().endsWith("Yard in Kelvarne DC   board OFF"));
+    QCOMPARE(Label(r, "lblPwm_1")->text(), QStringLiteral("0"));
+    r.t.scheduler.Advance(6000);
+    r.Board().PlugIn();
+    r.t.scheduler.Advance(10'000);
+    QCOMPARE(r.BoardLog().filter("OpenDevice").join(", "),
+             "3000 OpenDevice(0) = -1, 6000 OpenDevice(0) = -1, 9000 OpenDevice(0) = 0");
+    QCOMPARE(Find<QLabel>(form2, "Label1")->text(), QStringLiteral("Card 0 connected"));
+    QVERIFY(form2->Timer1().Running() && !Shown(r, "fraBoard"));
+  }
+
+  // The panel warns once before bulk writes, and gives the outputs to a firing relay stack.
+  void theTestPanelGivesWayToTheRelayStack() {
+    OperatingRig r("DC");
+    kv::BoardWindow* form2 = r.main->board().boardWindow();
+    auto click = [form2](const char* name) { Find<QAbstractButton>(form2, name)->click(); };
+    for (int answer : {kv::msg::kCancel, kv::msg::kOk, kv::msg::kOk})
+      r.t.dialogs.QueueButton(answer);
+    for (const char* name : {"SetAllDig", "SetAllDig", "SetAllDig", "Check4"}) click(name);
+    r.t.session.model.SolenoidNo = 6;
+    r.main->board().relayStack().FireRelayStack();
+    click("ClearAllDig");
+    click("Check3_3");
+    QCOMPARE(Find<QLabel>(form2, "lblOutputsHeld")->text(), kv::texts::OutputsHeld());
+    r.t.scheduler.Advance(1400);
+    click("Check4");
+    r.t.scheduler.Advance(100);
+    QCOMPARE(r.BoardLog().join(", "),
+             "0 SetAllDigital(), 0 SetAllDigital(), 0 WriteAllDigital(6), "
+             "1000 WriteAllDigital(7), 1500 ClearAllDigital()");
+    QCOMPARE(r.t.dialogs.Transcript().size(), 3);  // SetAll twice, then the output test
   }
 };
 

@@ -10,7 +10,7 @@ struct Rig {
   QList<QPair<int, int>> analogue;  // (channel, value) as sent
   QList<int> relays;
   DcKnobs knobs{{[this](int c, int v) { analogue.append({c, v}); },
-                 [this](int s) { relays.append(s); }}};
+                 [this](int s, auto written) { return relays.append(s), written(), true; }}};
   void Click(int knob, int button) {
     knobs.MouseDown(knob, button);
     knobs.MouseUp();

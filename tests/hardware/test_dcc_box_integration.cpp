@@ -226,6 +226,33 @@ class DccBoxIntegrationTest : public QObject {
                                   "52 01 83 D0  accessory address 1 pair 1 second output off"}));
 #endif
   }
+
+  // The simulator killed mid-throw: the port's error turns the link off before the off frame.
+  void theBoxGoingAwayMidThrowTurnsTheModemOff() {
+#ifndef KV_DCC_SIMULATOR
+    QSKIP("the simulator program needs pseudo-terminals");
+#else
+    QProcess sim;
+    QByteArray out;
+    connect(&sim, &QProcess::readyReadStandardOutput, &sim,
+            [&]() { out += sim.readAllStandardOutput(); });
+    sim.start(QStringLiteral(KV_DCC_SIMULATOR), {});
+    Rig r;
+    QVERIFY(r.scheduler.WaitFor(5000, [&]() { return out.contains('\n'); }));
+    r.link.SetPorts(std::make_unique<PtyPorts>(QStringList{out.left(out.indexOf('\n'))}));
+    r.link.OpenDccBox();
+    QSignalSpy lost(&r.link, &DccLink::linkLost);
+    r.session.model.DwellTime = 2.0f;
+    r.session.model.PointSide = "0L";
+    QVERIFY(r.link.ThrowSolenoidDcc(0));
+    QVERIFY(r.scheduler.WaitFor(3000, [&]() { return out.contains("output on"); }));
+    sim.kill();
+    QVERIFY(lost.wait(1800));
+    QCOMPARE(r.link.ShowModemStatus().captionTail, QStringLiteral("   modem OFF"));
+    r.scheduler.WaitFor(2500);  // past the off frame's time: no frame was composed
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(r.link.DccMsg().data()), 4), Hex("520188DB"));
+#endif
+  }
 };
 
 KV_TEST_MAIN(DccBoxIntegrationTest)

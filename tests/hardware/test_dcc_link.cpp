@@ -168,7 +168,8 @@ class DccLinkTest : public QObject {
     QVERIFY(r.log->opened.isEmpty());
   }
 
-  // Cancel stops asking: off-line for this run, while port.txt keeps the number for the next.
+  // Cancel stops asking: off-line for this run, while BoxPort (which the relay stack of
+  // "DCC + DC" goes by) and port.txt keep the number.
   void cancelIsOffLineForThisRunOnly() {
     Rig r;
     r.log->answers = false;
@@ -176,7 +177,7 @@ class DccLinkTest : public QObject {
     r.link.ReadPortFile();
     r.link.OpenDccBox();  // the scripted prompt answers Cancel
     QCOMPARE(r.t.dialogs.Transcript().size(), 1);
-    QCOMPARE(r.m.BoxPort, std::uint8_t(0));
+    QCOMPARE(r.m.BoxPort, std::uint8_t(3));
     QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("3\r\n"));
     QVERIFY(!r.link.Online());
   }
@@ -377,6 +378,31 @@ class DccLinkTest : public QObject {
     QCOMPARE(withTerminal.DeviceName(1), QStringLiteral("/dev/pts/7"));
     QCOMPARE(withTerminal.Numbering().first(), QStringLiteral("1 = /dev/pts/7"));
 #endif
+  }
+
+  // Adapters with persistent names come first, in the order of the names, not of discovery.
+  void persistentNamesComeFirstInTheirOrder() {
+    const QString a = "/dev/serial/by-id/usb-A", b = "/dev/serial/by-id/usb-B";
+    QCOMPARE(kv::StableSerialOrder({{b, "/dev/ttyUSB0"}, {a, "/dev/ttyUSB1"}},
+                                   {"/dev/ttyS0", "/dev/ttyUSB1", "/dev/ttyUSB0"}),
+             (QStringList{a, b, "/dev/ttyS0"}));
+  }
+
+  // A port number opens the device it meant, or asks when that is gone; an answer keeps its.
+  void thePortNumberLeadsToTheDeviceItMeant() {
+    for (const QString meant : {"/dev/fake1", "/dev/fake7"}) {
+      Rig r;
+      r.t.Write(kv::kPortFile, "1\r\n");
+      r.t.Write(kv::kPortDeviceFile, '"' + meant.toLatin1() + "\"\r\n");
+      r.link.ReadPortFile();
+      r.t.dialogs.QueueText("2");
+      r.link.OpenDccBox();
+      QCOMPARE(r.log->opened, QStringList{"/dev/fake1"});
+      QCOMPARE(r.t.dialogs.Transcript().first().text.startsWith(
+                   kv::texts::BoxPortPrompt({kv::texts::BoxDeviceGone(meant)})),
+               meant.endsWith('7'));
+      QCOMPARE(r.t.Read(kv::kPortDeviceFile), QByteArray("\"/dev/fake1\"\r\n"));
+    }
   }
 };
 

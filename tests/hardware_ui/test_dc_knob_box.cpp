@@ -165,6 +165,26 @@ class DcKnobBoxTest : public QObject {
     QCOMPARE(r.box->knobs().DirectionText(1), QStringLiteral(" Fwd"));
     QCOMPARE(r.box->knobs().DirectionText(2), QStringLiteral(" Fwd"));
   }
+
+  // Rev shows only when its relay pulse will be written; until it is, power is refused.
+  void aReversalWaitsForItsRelay() {
+    Rig r(false);
+    r.t.session.model.ControlSystem = QStringLiteral("DCC + DC");
+    r.DoubleClick(1, Qt::LeftButton);
+    QVERIFY(!r.box->knobs().Reverse(1));
+    r.t.session.model.ControlSystem = QStringLiteral("DC");
+    r.t.session.model.SolenoidNo = 12;
+    r.relay->FireRelayStack();
+    r.DoubleClick(1, Qt::LeftButton);
+    QCOMPARE(r.box->knobs().PicturePath(1), QStringLiteral("\\Data\\VM110\\KnobRev0.bmp"));
+    r.t.scheduler.Advance(2999);  // 12, then the reversing pulse 6, end at 3000
+    r.Click(1, Qt::RightButton);
+    QCOMPARE(r.t.dialogs.Beeps(), 1);
+    r.t.scheduler.Advance(1);
+    r.Click(1, Qt::RightButton);
+    QCOMPARE(r.board.Log().filter("(6)").join(", ") + ", " + r.board.Log().last(),
+             "1500 WriteAllDigital(6), 3000 OutputAnalogChannel(1, 30)");
+  }
 };
 
 KV_TEST_MAIN(DcKnobBoxTest)
