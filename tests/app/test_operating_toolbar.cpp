@@ -50,6 +50,8 @@ class OperatingToolbarTest : public QObject {
         << "DC" << QByteArray("0.5\r\n") << 1000 << 5000 << "Wait 1000" << QByteArray("1000\r\n");
     QTest::newRow("ms on DCC + DC") << "DCC + DC" << QByteArray("2500\r\n") << 2500 << 5000
                                     << "Wait 2500" << QByteArray("2500\r\n");
+    QTest::newRow("ms on DCC") << "DCC" << QByteArray("3000\r\n") << 10 << 20 << "Wait 1"
+                               << QByteArray("1\r\n");
     QTest::newRow("seconds on DCC")
         << "DCC" << QByteArray("1.4\r\n") << 14 << 20 << "Wait 1.4" << QByteArray("1.4\r\n");
     QTest::newRow("under the DCC slider")
