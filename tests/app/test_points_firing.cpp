@@ -22,8 +22,14 @@ void AddPointsLabels(OperatingRig& r, const QString& first = QStringLiteral("12"
   r.Click(QStringLiteral("imgBtnNo_0"));
 }
 
-int CheckValue(OperatingRig& r) { return Find<kv::IndicatorCheckBox>(r.main.get(), "chkSendNo")->Value(); }
 int SendNoBar(OperatingRig& r) { return Find<QScrollBar>(r.main.get(), "hsbSendNo")->value(); }
+// The send-number group as it shows: "caption|check|bar".
+QString SendNo(OperatingRig& r) {
+  return QStringLiteral("%1|%2|%3")
+      .arg(r.Title("fraSendNo"))
+      .arg(Find<kv::IndicatorCheckBox>(r.main.get(), "chkSendNo")->Value())
+      .arg(SendNoBar(r));
+}
 }  // namespace
 
 class PointsFiringTest : public QObject {
@@ -38,27 +44,16 @@ class PointsFiringTest : public QObject {
     OperatingRig r("DC");
     AddPointsLabels(r);
     QVERIFY(r.main->picScreen().Label(1)->isVisible());
-    QCOMPARE(r.Title("fraSendNo"), QStringLiteral("solenoid = 0"));
+    QCOMPARE(SendNo(r), QStringLiteral("solenoid = 0|0|0"));
     r.ClickLabel(1, Qt::LeftButton);
-    QCOMPARE(r.Title("fraSendNo"), QStringLiteral("solenoid  12"));
-    QCOMPARE(CheckValue(r), 2);
-    QCOMPARE(SendNoBar(r), 12);
-    r.t.scheduler.Advance(999);
-    QCOMPARE(r.BoardLog(), QStringList{"0 WriteAllDigital(12)"});
-    r.t.scheduler.Advance(1);
-    QCOMPARE(r.BoardLog().last(), QStringLiteral("1000 WriteAllDigital(13)"));
-    QCOMPARE(r.Title("fraSendNo"), QStringLiteral("solenoid  13"));
-    QCOMPARE(CheckValue(r), 1);
-    QCOMPARE(SendNoBar(r), 13);
-    r.t.scheduler.Advance(499);
-    QCOMPARE(r.BoardLog().size(), 2);
-    r.t.scheduler.Advance(1);
-    QCOMPARE(r.BoardLog().last(), QStringLiteral("1500 ClearAllDigital()"));
-    QCOMPARE(r.Title("fraSendNo"), QStringLiteral("solenoid  0"));
-    QCOMPARE(CheckValue(r), 0);
-    QCOMPARE(SendNoBar(r), 0);
+    QCOMPARE(SendNo(r), QStringLiteral("solenoid  12|2|12"));
+    r.t.scheduler.Advance(1000);
+    QCOMPARE(SendNo(r), QStringLiteral("solenoid  13|1|13"));
+    r.t.scheduler.Advance(500);
+    QCOMPARE(SendNo(r), QStringLiteral("solenoid  0|0|0"));
     r.t.scheduler.Advance(10'000);
-    QCOMPARE(r.BoardLog().size(), 3);
+    QCOMPARE(r.BoardLog(), (QStringList{"0 WriteAllDigital(12)", "1000 WriteAllDigital(13)",
+                                        "1500 ClearAllDigital()"}));
     QCOMPARE(int(r.t.session.model.SolenoidNo), 12);
     QCOMPARE(r.t.session.model.PointSide, QStringLiteral("12"));
     QCOMPARE(int(r.t.session.model.LabelIdx), 1);
