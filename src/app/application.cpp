@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/help_opener.h"
+#include "app/info_toolbar.h"
 #include "app/main_window.h"
 #include "app/preset_dialogs.h"
 #include "app/qt_dialogs.h"
@@ -57,7 +59,9 @@ Application::Application(const QStringList& arguments)
     // Leave the event loop once the handler that ended the program has returned.
     QTimer::singleShot(0, qApp, []() { QCoreApplication::exit(0); });
   });
+  help_ = std::make_unique<HelpOpener>(session_->folder);
   start_ = std::make_unique<StartWindow>(*session_, [this]() { return OpenMainWindow(); });
+  QObject::connect(start_.get(), &StartWindow::helpRequested, help_.get(), &HelpOpener::Open);
 }
 
 Application::~Application() = default;
@@ -82,6 +86,7 @@ bool Application::Start() {
 
 MainWindow* Application::OpenMainWindow() {
   main_ = std::make_unique<MainWindow>(*session_);
+  QObject::connect(&main_->info(), &InfoToolbar::helpRequested, help_.get(), &HelpOpener::Open);
   if (!dccPort_.isEmpty()) {
     main_->dccLink().SetPorts(std::make_unique<SystemDccPorts>(QStringList{dccPort_}));
   }

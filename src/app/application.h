@@ -5,6 +5,7 @@
 
 namespace kv {
 
+class HelpOpener;
 class MainWindow;
 class PresetFileDialogs;
 class QtDialogs;
@@ -27,6 +28,7 @@ class Application {
   bool Start();
   Session& session() { return *session_; }
   MainWindow* mainWindow() const { return main_.get(); }
+  HelpOpener& help() { return *help_; }
 
  private:
   MainWindow* OpenMainWindow();
@@ -37,6 +39,7 @@ class Application {
   QString dccPort_;
   QString operateFile_;
   std::unique_ptr<Session> session_;
+  std::unique_ptr<HelpOpener> help_;
   std::unique_ptr<StartWindow> start_;
   std::unique_ptr<MainWindow> main_;
 };

@@ -13,6 +13,7 @@
 #include "panel/image_button.h"
 #include "panel/panel.h"
 #include "panel/panel_objects.h"
+#include "panel/panel_texts.h"
 
 namespace kv {
 
@@ -33,12 +34,14 @@ void LayoutCommands::ShowNextTrackNumber(int next) {
   }
 }
 
-void LayoutCommands::ShowGaugeRead(int gauge) {
+void LayoutCommands::ShowCurGauge() {
+  const int gauge = session_.model.CurGauge;
   if (auto* bar = window_.findChild<QScrollBar*>(QStringLiteral("vsbGauge"))) {
     if (gauge >= bar->minimum() && gauge <= bar->maximum()) bar->setValue(gauge);
   }
+  panel_.SetTemplateGauge(gauge);
   if (auto* track = window_.findChild<QWidget*>(QStringLiteral("imgBtnTrk"))) {
-    track->setToolTip(QStringLiteral("gauge ") + QString::number(gauge));
+    track->setToolTip(texts::GaugeTip(gauge));
   }
 }
 
@@ -47,8 +50,7 @@ void LayoutCommands::ShowGauge() {
   const auto* bar = window_.findChild<QScrollBar*>(QStringLiteral("vsbGauge"));
   m.CurGauge = static_cast<std::uint8_t>(bar ? bar->value() : kMaxGauge);
   panel_.SetTemplateGauge(m.CurGauge);
-  const QString caption = QStringLiteral("create another of these object types        gauge ") +
-                          QString::number(m.CurGauge);
+  const QString caption = texts::CreateCaption(m.CurGauge);
   if (auto* create = window_.findChild<QGroupBox*>(QStringLiteral("fraToolbar_1"))) {
     create->setTitle(caption);
   }

@@ -25,8 +25,9 @@ class LayoutCommands : public QObject {
   ObjectPanel& Objects();
   // lblCount shows the number the next track unit will get.
   void ShowNextTrackNumber(int next);
-  // The gauge read from gauge.txt: the gauge bar, when it can show it, and imgBtnTrk's tool-tip.
-  void ShowGaugeRead(int gauge);
+  // The one place that shows CurGauge: the gauge bar, when it can show it, the template track
+  // widths and imgBtnTrk's tool-tip.
+  void ShowCurGauge();
   // A new layout's gauge display: CurGauge from the gauge bar (10 at start), the template track
   // widths, the creation toolbar's caption and the track button's tool-tip.
   void ShowGauge();

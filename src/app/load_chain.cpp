@@ -15,7 +15,10 @@ bool OpenLayout(Session& session, LoadChainSteps& steps) {
   ReadSensorFile(session, panel);
   ReadTrackFile(session, panel);
   steps.ShowNextTrackNumber(m.TrackCount + 1);
-  if (ReadGauge(m)) steps.ShowGaugeRead(m.CurGauge);
+  // The gauge shown is CurGauge whether gauge.txt gave it or the last track unit did; a layout
+  // with neither starts at the bar's start value, as a new one does.
+  if (!ReadGauge(m) && m.CurGauge < kMinGauge) m.CurGauge = kMaxGauge;
+  steps.ShowGaugeRead(m.CurGauge);
   ReadImageFile(session, panel);
   ReadLabelFile(session, panel);  // before the hardware: it tells whether the points are DCC
   ScanSignals(session, panel);

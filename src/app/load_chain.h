@@ -14,7 +14,7 @@ class LoadChainSteps {
   virtual ObjectPanel& Objects() = 0;
   // After the track file: the next free track number (lblCount).
   virtual void ShowNextTrackNumber(int next) = 0;
-  // After a gauge read from gauge.txt: the gauge bar and the track button's tool-tip.
+  // After the gauge reading: CurGauge, from gauge.txt or as the track reading left it.
   virtual void ShowGaugeRead(int gauge) = 0;
   virtual void LoadPaths() = 0;
   virtual void BuildRouteMenu() = 0;
@@ -24,9 +24,9 @@ class LoadChainSteps {
 };
 
 // The load chain of an existing layout, in its order: the load dialog, the layout's name and
-// file paths; sensors, track units, gauge, pictures, labels; signals; path.txt (created empty
-// when missing) with the routes and their menu; the hardware for the control system; the dwell
-// setting. False when the program ended on the way (Cancel, or no control system chosen).
+// file paths; sensors, track units, gauge (shown always), pictures, labels; signals; path.txt
+// (created empty when missing) with the routes and their menu; the hardware for the control system;
+// the dwell setting. False when the program ended on the way (Cancel, or no control system chosen).
 bool OpenLayout(Session& session, LoadChainSteps& steps);
 
 }  // namespace kv

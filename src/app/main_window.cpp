@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/caption.h"
+#include "app/info_toolbar.h"
 #include "app/layout_commands.h"
 #include "app/operation_controls.h"
 #include "base/new_layout.h"
@@ -15,7 +16,9 @@
 #include "hardware/dcc_link.h"
 #include "hardware/board_choice.h"
 #include "hardware/board_library.h"
+#include "hardware/board_texts.h"
 #include "hardware/ui/board_host.h"
+#include "hardware/ui/board_window.h"
 #include "hardware/ui/loco_window.h"
 #include "hardware/ui/monitor_window.h"
 #include "layout/sundry_files.h"
@@ -60,6 +63,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
 
   BuildToolStrip();
   panelToolbars_ = new PanelToolbars(session_, *panelArea_, std::to_array(fraToolbar_), this);
+  info_ = new InfoToolbar(session_, this, panelHost_);
   timUpdate_ = std::make_unique<IntervalTimer>(session_.scheduler, [this]() { timUpdate_Timer(); });
   timUpdate_->SetInterval(500);
   connect(dccLink_.get(), &DccLink::linkLost, this, &MainWindow::timUpdate_Timer);
@@ -118,6 +122,15 @@ void MainWindow::BuildModeFrames() {
   modemStack->Add(fraModem_[0]);
   stripLayout_->addWidget(modemStack);
 
+  // Shown only while the board the program had is gone, as the modem picture shows the box.
+  fraBoard_ = AddFrame(QStringLiteral("fraBoard"), QString());
+  auto* lblBoard = new QLabel(texts::LabelNoBoard(), fraBoard_);
+  lblBoard->setObjectName(QStringLiteral("lblBoard"));
+  lblBoard->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+  fraBoard_->layout()->addWidget(lblBoard);
+  fraBoard_->hide();
+  stripLayout_->addWidget(fraBoard_);
+
   // The mode switch: two stacked pictures; the one in front offers the other mode.
   fraBtnMode_ = AddFrame(QStringLiteral("fraBtnMode"), QStringLiteral("switch to"));
   auto* modeStack = new Stack(fraBtnMode_);
@@ -165,7 +178,9 @@ void MainWindow::OpenLayout() { kv::OpenLayout(session_, *this); }
 
 ObjectPanel& MainWindow::Objects() { return layoutCommands_->Objects(); }
 void MainWindow::ShowNextTrackNumber(int next) { layoutCommands_->ShowNextTrackNumber(next); }
-void MainWindow::ShowGaugeRead(int gauge) { layoutCommands_->ShowGaugeRead(gauge); }
+void MainWindow::ShowGaugeRead(int) {
+  layoutCommands_->ShowCurGauge();
+}
 
 // Hooks of the route part: the route table and its menu.
 void MainWindow::LoadPaths() {}
@@ -179,6 +194,9 @@ void MainWindow::ShowModeToolbars() {
   // once, and with both sets standing it would grow wider than the screen.
   if (mode == kModify) {
     if (locoWindow_) locoWindow_->hide();
+    // The About panel goes with its button: left open, it would lie over the drawing being
+    // edited with nothing to close it.
+    info_->CloseAbout();
     fraToolbar_[4]->hide();
     operation_->ShowModeGroups();
     fraToolbar_[1]->show();
@@ -197,16 +215,28 @@ void MainWindow::UpdateCaption() {
   m.CaptionBase =
       FormatCaptionBase(session_.scheduler.WallClock(), m.LayoutName, m.ControlSystem);
   if (m.ControlSystem == QLatin1String("DC")) {
-    setWindowTitle(m.CaptionBase);
+    setWindowTitle(m.CaptionBase + BoardTail());
   } else {
     ShowModemStatus();
   }
 }
 
+QString MainWindow::BoardTail() const {
+  const BoardWindow* form2 = board_->boardWindow();
+  return form2 && form2->Lost() ? texts::CaptionBoardOff() : QString();
+}
+
 void MainWindow::ShowModemStatus() {
   const ModemStatus status = dccLink_->ShowModemStatus();
-  setWindowTitle(session_.model.CaptionBase + status.captionTail);
+  setWindowTitle(session_.model.CaptionBase + status.captionTail + BoardTail());
   modemStatus_->Show(status);
+}
+
+void MainWindow::ShowBoardStatus() {
+  const BoardWindow* form2 = board_->boardWindow();
+  fraBoard_->setVisible(form2 && form2->Lost());
+  if (form2) fraBoard_->setToolTip(texts::NoBoardTip(form2->CardAddress()));
+  timUpdate_Timer();
 }
 
 void MainWindow::ShowLocoWindow() {
@@ -248,6 +278,8 @@ void MainWindow::ReadPortFile() { dccLink_->ReadPortFile(); }
 void MainWindow::OpenDccBox() { dccLink_->OpenDccBox(); }
 void MainWindow::LoadBoardWindow() {
   board_->LoadBoardWindow();
+  connect(board_->boardWindow(), &BoardWindow::lostChanged, this, &MainWindow::ShowBoardStatus,
+          Qt::UniqueConnection);
   operation_->ShowDcBox();
 }
 
@@ -258,15 +290,20 @@ void MainWindow::ReadCoordFile() {
   if (!kv::ReadCoordFile(session_.folder, &m.LocoWinPos)) return;
   coordKnown_ = true;
   if (locoWindow_) {
-    locoWindow_->move(m.LocoWinPos[0] / kTwipsPerPixel, m.LocoWinPos[1] / kTwipsPerPixel);
+    // The window's inside is placed and stored, not its frame: before its first show the window
+    // system may not know the frame yet (X11 puts the inside where the frame was asked for), and
+    // a frame position read back as the inside's would creep up a title bar on every run.
+    const QPoint at(m.LocoWinPos[0] / kTwipsPerPixel, m.LocoWinPos[1] / kTwipsPerPixel);
+    locoWindow_->setGeometry(QRect(at, locoWindow_->size()));
   }
 }
 
 void MainWindow::WriteCoordFile() {
   LayoutModel& m = session_.model;
   if (locoWindow_) {
-    m.LocoWinPos[0] = RoundHalfEven(double(locoWindow_->x()) * kTwipsPerPixel);
-    m.LocoWinPos[1] = RoundHalfEven(double(locoWindow_->y()) * kTwipsPerPixel);
+    const QPoint at = locoWindow_->geometry().topLeft();
+    m.LocoWinPos[0] = RoundHalfEven(double(at.x()) * kTwipsPerPixel);
+    m.LocoWinPos[1] = RoundHalfEven(double(at.y()) * kTwipsPerPixel);
     coordKnown_ = true;
   }
   // With no loco window and nothing read there is no position to keep; 0,0 would be invented.

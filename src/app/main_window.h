@@ -17,6 +17,7 @@ class Session;
 class DccLink;
 class BoardHost;
 class ImageButton;
+class InfoToolbar;
 class LayoutCommands;
 class LocoWindow;
 class MonitorHost;
@@ -46,6 +47,8 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   void ShowModeToolbars();
   void UpdateCaption();
   void ShowModemStatus();
+  // The board the program had is gone, or back: the strip's fraBoard and the caption say it.
+  void ShowBoardStatus();
   void ConnectControlSystem();
   void WriteCoordFile();
   void imgBtnExit_MouseUp(Qt::MouseButton button);
@@ -70,6 +73,8 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   MonitorHost& monitor() { return *monitor_; }
   // Points firing, the dwell, the number display, the DC knobs and the mode switch.
   OperationControls& operation() { return *operation_; }
+  // Help, About with its sounds, and the word processor.
+  InfoToolbar& info() { return *info_; }
   // A click on an entrance or exit label outside Modify mode (route picking).
   void PickEntryExit() {}
   Session& session() { return session_; }
@@ -103,6 +108,8 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   void BuildModeFrames();
   ToolbarFrame* AddFrame(const QString& name, const QString& caption);
   void OnToolbarFrameClicked();
+  // "   board OFF" while the board the program had is gone.
+  QString BoardTail() const;
 
   Session& session_;
   std::unique_ptr<IntervalTimer> timUpdate_;
@@ -119,6 +126,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   PanelToolbars* panelToolbars_ = nullptr;
   ToolbarFrame* fraToolbar_[5] = {};
   ToolbarFrame* fraModem_[2] = {};
+  ToolbarFrame* fraBoard_ = nullptr;
   ToolbarFrame* fraBtnMode_ = nullptr;
   ToolbarFrame* fraSendNo_ = nullptr;
   ToolbarFrame* fraLenzNo_ = nullptr;
@@ -127,6 +135,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   std::unique_ptr<BoardHost> board_;
   std::unique_ptr<MonitorHost> monitor_;  // goes before the links it watches
   OperationControls* operation_ = nullptr;
+  InfoToolbar* info_ = nullptr;
 };
 
 }  // namespace kv

@@ -8,9 +8,47 @@ namespace kv::texts {
 // Texts shown about layouts on disk, outside the numbered messages.
 
 // Follows the file's path in the message about a file that cannot be read: where and why.
+inline QString AtLine(int line, const QString& reason) {
+  if (line <= 0) return reason;
+  return QStringLiteral("line %1: %2").arg(line).arg(reason);
+}
 inline QString WhereReadingStopped(int line, const QString& reason) {
-  if (line <= 0) return QStringLiteral("\n") + reason;
-  return QStringLiteral("\nline %1: %2").arg(line).arg(reason);
+  return QStringLiteral("\n") + AtLine(line, reason);
+}
+
+// Follows where the reading stopped: the file is not rewritten while it holds records that
+// were never loaded.
+inline QString KeptUntilMended() {
+  return QStringLiteral(
+      "\nThe file is kept as it is until it is mended: saving the layout does "
+      "not rewrite it.");
+}
+
+// Pictures whose bitmap is missing, after the file's path: where each is, then what they
+// become. At most `shown` of them are listed.
+inline QString PictureStandIns(const QStringList& where, int shown) {
+  QString text;
+  for (int k = 0; k < where.size() && k < shown; ++k) text += QLatin1Char('\n') + where.at(k);
+  if (where.size() > shown) text += QStringLiteral("\n... and %1 more").arg(where.size() - shown);
+  return text + QStringLiteral(
+                    "\nEach stands on the panel as a crossed box in its place and is "
+                    "saved as it was.");
+}
+
+// A save that passed over files whose reading stopped; each line names a file and where.
+inline QString FilesKeptTitle() {
+  return QStringLiteral("some files were not saved");
+}
+inline QString FilesKept(const QStringList& where) {
+  return QStringLiteral(
+             "These files were not saved: their reading stopped at the line named, so that "
+             "record and the ones after it are not on the panel. Each is kept as it is until "
+             "it is mended:\n") +
+         where.join(QLatin1Char('\n'));
+}
+inline QString KeptFileAt(const QString& file, int line, const QString& reason) {
+  if (line <= 0) return QStringLiteral("%1: %2").arg(file, reason);
+  return QStringLiteral("%1, line %2: %3").arg(file).arg(line).arg(reason);
 }
 
 // A file held more objects than a layout can have.
@@ -18,8 +56,8 @@ inline QString ObjectLimitTitle() { return QStringLiteral("too many objects"); }
 inline QString ObjectLimit(const QString& file, int notTaken) {
   return QStringLiteral(
              "%1 holds %2 more records than a layout can have (255 of each kind); only the "
-             "first 255 were loaded. The file keeps the others until the layout is saved: a "
-             "save writes only the 255 on the panel.")
+             "first 255 were loaded. The file is kept as it is until it is mended: saving the "
+             "layout does not rewrite it.")
       .arg(file)
       .arg(notTaken);
 }

@@ -48,14 +48,23 @@ bool ChooseLayout(Session& s) {
 
 namespace {
 
-// Message 2 naming the file, then where its reading stopped and why; and the word about
-// records beyond the 255th.
+// A layout whose pictures all lie on a stick that is not plugged in names the first few only.
+constexpr int kStandInsListed = 5;
+
+// Message 2 naming the file and what follows it.
+void ShowMessage2(Session& s, const QString& path, const QString& after) {
+  s.model.TargetFile = path + after;
+  ShowMessage(s, 2);
+  s.model.TargetFile = path;
+}
+
+// Message 2 naming the file, then where its reading stopped and why, and that the file is kept
+// as it is; and the word about records beyond the 255th.
 void Report(Session& s, const QString& path, const ReadOutcome& outcome) {
-  LayoutModel& m = s.model;
   if (outcome.stopped && !outcome.quiet) {
-    m.TargetFile = path + texts::WhereReadingStopped(outcome.line, outcome.reason);
-    ShowMessage(s, 2);
-    m.TargetFile = path;
+    ShowMessage2(
+        s, path,
+        texts::WhereReadingStopped(outcome.line, outcome.reason) + texts::KeptUntilMended());
   }
   if (outcome.notTaken > 0) {
     s.dialogs.MessageBox(texts::ObjectLimit(path, outcome.notTaken), msg::kInformation,
@@ -74,7 +83,13 @@ void ReadTrackFile(Session& s, ObjectPanel& panel) {
 }
 
 void ReadImageFile(Session& s, ObjectPanel& panel) {
-  Report(s, s.model.ImageFile, ReadImages(s.model, s.folder, panel));
+  const ReadOutcome outcome = ReadImages(s.model, s.folder, panel);
+  if (!outcome.unplaced.isEmpty()) {
+    QStringList where;
+    for (const Unplaced& u : outcome.unplaced) where << texts::AtLine(u.line, u.reason);
+    ShowMessage2(s, s.model.ImageFile, texts::PictureStandIns(where, kStandInsListed));
+  }
+  Report(s, s.model.ImageFile, outcome);
 }
 
 void ReadLabelFile(Session& s, ObjectPanel& panel) {
@@ -85,10 +100,10 @@ void ReadLabelFile(Session& s, ObjectPanel& panel) {
 void ScanSignals(Session& s, ObjectPanel& panel) {
   LayoutModel& m = s.model;
   const ReadOutcome outcome = ReadSignals(m, s.folder, panel);
-  for (const int i : outcome.unplaced) {
+  for (const Unplaced& u : outcome.unplaced) {
     // Message 15 names the picture that is missing from the signal library.
-    m.ObjIdx = static_cast<std::uint8_t>(i);
-    m.SigPathLength = static_cast<int>(m.SignalPicture[i].size());
+    m.ObjIdx = static_cast<std::uint8_t>(u.index);
+    m.SigPathLength = static_cast<int>(m.SignalPicture[u.index].size());
     ShowMessage(s, 15);
   }
   m.ObjIdx = m.SignalCount;

@@ -18,11 +18,12 @@ void ChooseProjectFile(Session& session);
 // ended.
 bool ChooseLayout(Session& session);
 
-// The object readers. Sensors, track units and pictures that cannot be read show message 2
-// (the file's path, then the line and the reason); a sensor record that read as 0,0 stops
-// quietly. Labels pass bad fields over. A signal record that cannot be read shows message 2
-// too; a signal whose picture cannot be shown shows message 15 and is kept. A file of more
-// than 255 records loads the first 255 and says so.
+// The object readers. A sensor, track unit, picture or signal record that cannot be read
+// stops its file's reading and shows message 2 (the file's path, the line and the reason, and
+// that the file is kept as it is until mended); a sensor record that read as 0,0 stops
+// quietly. Labels pass bad fields over. Pictures whose bitmap is missing are kept as stand-ins
+// and told in one message 2; a signal whose picture cannot be shown shows message 15 and is
+// kept. A file of more than 255 records loads the first 255 and says so.
 void ReadSensorFile(Session& session, ObjectPanel& panel);
 void ReadTrackFile(Session& session, ObjectPanel& panel);
 void ReadImageFile(Session& session, ObjectPanel& panel);

@@ -23,6 +23,16 @@ void ClearSelection(LayoutModel& m) {
   }
 }
 
+// The files the save passed over because their reading stopped.
+void TellKeptFiles(Session& s) {
+  if (s.model.KeptFiles.isEmpty()) return;
+  QStringList where;
+  for (const KeptFile& kept : s.model.KeptFiles) {
+    where << texts::KeptFileAt(kept.path, kept.line, kept.reason);
+  }
+  s.dialogs.MessageBox(texts::FilesKept(where), msg::kInformation, texts::FilesKeptTitle());
+}
+
 }  // namespace
 
 bool SaveLayout(Session& s, ObjectPanel& panel, const std::function<void()>& neutralState) {
@@ -36,6 +46,7 @@ bool SaveLayout(Session& s, ObjectPanel& panel, const std::function<void()>& neu
   switch (outcome.failure) {
     case WriteOutcome::kNone:
       ClearSelection(m);
+      TellKeptFiles(s);
       return true;
     case WriteOutcome::kCannotWrite:
       ShowMessage(s, 4);

@@ -34,8 +34,13 @@ void BoardDevice::CloseDevice() {
 }
 
 void BoardDevice::Lost() {
-  if (open_) Disconnect();
+  if (!open_) return;
+  Disconnect();
   open_ = false;
+  const bool changed = !(state_ == BoardOutputState{});
+  state_ = {};
+  if (changed) emit outputsChanged(state_);
+  emit boardLost();
 }
 
 void BoardDevice::SendOutputs(const BoardOutputState& next) {

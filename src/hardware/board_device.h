@@ -52,7 +52,8 @@ class BoardDevice : public BoardLibrary {
   virtual void Called(const QString& name, const QList<int>& args, const QList<int>& results) {
     Q_UNUSED(name) Q_UNUSED(args) Q_UNUSED(results)
   }
-  // The board went away: from now on every call does nothing, as with no board.
+  // The board went away: from now on every call does nothing, as with no board. Its outputs
+  // are off (a board without power holds none) and boardLost tells whoever shows it.
   void Lost();
 
  private:

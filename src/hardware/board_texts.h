@@ -24,6 +24,16 @@ inline QString BoardNotOpened(const QString& device) {
 }
 inline QString BoardProblemTitle() { return QStringLiteral("USB board"); }
 
+// The board the program had is gone: the main window's caption and strip say so while the
+// board is looked for again.
+inline QString CaptionBoardOff() { return QStringLiteral("   board OFF"); }
+inline QString LabelNoBoard() { return QStringLiteral("no board"); }
+inline QString NoBoardTip(int card) {
+  return QStringLiteral("Card %1 is gone: it is looked for every few seconds and comes back "
+                        "when it is plugged in again.")
+      .arg(card);
+}
+
 // A solenoid number whose firing number (one more) no longer fits the eight outputs.
 inline QString SolenoidRefusedTitle() { return QStringLiteral("relay stack"); }
 inline QString SolenoidRefused(int solenoid) {

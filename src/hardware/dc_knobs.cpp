@@ -17,11 +17,19 @@ void DcKnobs::ResetDirectionTexts() {
   dirText_[2] = QStringLiteral(" Fwd");
 }
 
-void DcKnobs::MouseDown(int knob, int button) {
-  if (!IsKnob(knob)) return;
+void DcKnobs::Stop() {
+  notch_ = {};
+  position_ = {};
+  pwm_ = {};
+}
+
+bool DcKnobs::MouseDown(int knob, int button) {
+  if (!IsKnob(knob)) return false;
   pressIdx_ = knob;
-  mouseBtn_ = button;
+  const bool refused = button == kRight && reversing_[knob];
+  mouseBtn_ = refused ? 0 : button;
   StepKnob();
+  return !refused;
 }
 
 void DcKnobs::MouseUp() {
@@ -48,11 +56,18 @@ void DcKnobs::DoubleClick(int knob) {
   if (!IsKnob(knob)) return;
   // The section is reversed only when stopped in fact: the picture at rest and no PWM going out.
   if (position_[knob] == 0 && pwm_[knob] == 0) {
-    reverse_[knob] = !reverse_[knob];
+    if (reversing_[knob]) return;  // one reversal at a time
+    const bool reverse = !reverse_[knob];
     // Reversing relays: knob 1 uses 2 forward and 6 reverse, knob 2 uses 4 and 8.
-    const int solenoid = reverse_[knob] ? (knob + 2) * 2 : knob * 2;
-    dirText_[knob] = reverse_[knob] ? QStringLiteral("Rev") : QStringLiteral("Fwd");
-    if (out_.fireRelay) out_.fireRelay(solenoid);
+    const int solenoid = reverse ? (knob + 2) * 2 : knob * 2;
+    reversing_[knob] = true;
+    const auto written = [this, knob]() { reversing_[knob] = false; };
+    if (!out_.fireRelay || !out_.fireRelay(solenoid, written)) {
+      reversing_[knob] = false;  // no relay moves: neither does the direction
+      return;
+    }
+    reverse_[knob] = reverse;
+    dirText_[knob] = reverse ? QStringLiteral("Rev") : QStringLiteral("Fwd");
   } else if (notch_[pressIdx_] > 0) {
     StepKnob();
   }

@@ -8,7 +8,10 @@ namespace kv {
 
 // The two DC throttle knobs: each drives one PWM output of the USB board. A press and a release
 // each step the notch (left down, right up); the release also turns the picture one position.
-// A double-click on a stopped knob reverses its section through a reversing relay.
+// A double-click on a stopped knob reverses its section through a reversing relay; the knob
+// shows the new direction only when that pulse will be written, and takes no power until it
+// has been, so the section never runs in the old direction nor has its polarity flipped under
+// power.
 class DcKnobs {
  public:
   static constexpr int kPwmPerNotch = 15;
@@ -18,15 +21,20 @@ class DcKnobs {
 
   struct Outputs {
     std::function<void(int channel, int value)> analogue;  // the board's analogue output
-    std::function<void(int solenoid)> fireRelay;           // one relay-stack pulse
+    // One relay-stack pulse: whether it will be written; `written` runs once it has been.
+    std::function<bool(int solenoid, std::function<void()> written)> fireRelay;
   };
 
   explicit DcKnobs(Outputs outputs);
 
-  // picKnob mouse events. `button` is 1 (left) or 2 (right); others step nothing.
-  void MouseDown(int knob, int button);
+  // picKnob mouse events. `button` is 1 (left) or 2 (right); others step nothing. A right
+  // press while the knob's reversing pulse is on its way is refused (false) and steps nothing.
+  bool MouseDown(int knob, int button);
   void MouseUp();
   void DoubleClick(int knob);
+
+  // Both knobs back to stop, nothing sent: the board is gone, and its outputs with it.
+  void Stop();
 
   // Sets both direction texts to " Fwd" (done whenever coord.txt is read at start).
   void ResetDirectionTexts();
@@ -51,6 +59,7 @@ class DcKnobs {
   std::array<int, 3> notch_{};
   std::array<int, 3> position_{};
   std::array<bool, 3> reverse_{};
+  std::array<bool, 3> reversing_{};  // its reversing pulse is asked for, not yet written
   std::array<QString, 3> dirText_{QString(), QStringLiteral(" Fwd"), QStringLiteral(" Fwd")};
   std::array<int, 3> pwm_{};
 };

@@ -37,11 +37,14 @@ void DccLink::SetPorts(std::unique_ptr<DccPorts> ports) {
 
 void DccLink::ReadPortFile() {
   session_.model.BoxPort = kv::ReadPortFile(session_.folder);
+  boxDevice_ = ReadPortDeviceFile(session_.folder);
 }
 
 void DccLink::WritePortFile() {
   QString error;
-  if (!kv::WritePortFile(session_.folder, session_.model.BoxPort, &error)) {
+  // The device first: should port.txt then fail, the next start still opens what was chosen.
+  if (!WritePortDeviceFile(session_.folder, boxDevice_, &error) ||
+      !kv::WritePortFile(session_.folder, session_.model.BoxPort, &error)) {
     session_.dialogs.MessageBox(texts::SettingNotSaved(error), msg::kCritical,
                                 texts::SettingNotSavedTitle());
   }
@@ -53,23 +56,32 @@ void DccLink::OpenDccBox() {
   deniedDevice_.clear();
   while (!session_.Ended()) {
     if (m.BoxPort > 0) {
-      if (auto port = ProbeBox()) {
+      const QString device = BoxDevice();
+      if (auto port = ProbeBox(device)) {
+        if (device != boxDevice_) {
+          // First found by its number alone: from now on the number means this device.
+          boxDevice_ = device;
+          WritePortDeviceFile(session_.folder, boxDevice_);
+        }
         Adopt(std::move(port));
         ShowConnected();
         return;
       }
     }
-    if (!AskBoxPort()) {
-      m.BoxPort = 0;
-      return;
-    }
+    // Cancel leaves the link off-line for this run only: BoxPort keeps its number, so the
+    // relay stack of "DCC + DC" still fires, and port.txt keeps it for the next start.
+    if (!AskBoxPort()) return;
     if (m.BoxPort == 0) return;
   }
 }
 
 bool DccLink::AskBoxPort() {
   LayoutModel& m = session_.model;
-  QString prompt = texts::BoxPortPrompt(ports_->Numbering());
+  QStringList numbering = ports_->Numbering();
+  if (!boxDevice_.isEmpty() && ports_->NumberOf(boxDevice_) == 0) {
+    numbering.prepend(texts::BoxDeviceGone(boxDevice_));
+  }
+  QString prompt = texts::BoxPortPrompt(numbering);
   QString title = texts::BoxPortTitle();
   if (!deniedDevice_.isEmpty()) {
     // Not a box that is off or unplugged: name the fix instead.
@@ -81,6 +93,7 @@ bool DccLink::AskBoxPort() {
     if (answer.isEmpty()) return false;
     if (const auto port = ParsePortAnswer(answer)) {
       m.BoxPort = *port;
+      boxDevice_ = m.BoxPort > 0 ? ports_->DeviceName(m.BoxPort) : QString();
       WritePortFile();
       return true;
     }
@@ -88,8 +101,16 @@ bool DccLink::AskBoxPort() {
   }
 }
 
-std::unique_ptr<QIODevice> DccLink::ProbeBox() {
-  const QString deviceName = ports_->DeviceName(session_.model.BoxPort);
+QString DccLink::BoxDevice() {
+  LayoutModel& m = session_.model;
+  if (boxDevice_.isEmpty()) return ports_->DeviceName(m.BoxPort);
+  const int now = ports_->NumberOf(boxDevice_);
+  if (now == 0) return {};
+  m.BoxPort = static_cast<std::uint8_t>(now);  // so the prompt offers the number it has now
+  return boxDevice_;
+}
+
+std::unique_ptr<QIODevice> DccLink::ProbeBox(const QString& deviceName) {
   std::unique_ptr<QIODevice> port = ports_->Open(deviceName);
   deniedDevice_ = !port && accessDenied_ && accessDenied_(deviceName) ? deviceName : QString();
   if (!port) return nullptr;

@@ -41,13 +41,16 @@ class DccLink : public QObject {
     accessDenied_ = std::move(denied);
   }
 
-  // port.txt into BoxPort (created when missing; missing or empty is 0, off-line), and back.
+  // port.txt into BoxPort (created when missing; missing or empty is 0, off-line), and back,
+  // with the device the number names beside it (portdevice.txt).
   void ReadPortFile();
   void WritePortFile();
 
-  // Opens BoxPort and checks that the box answers the version request. While it does not, the
-  // user is asked for the port again; 0 leaves the link off-line, as does Cancel (for this run
-  // only: port.txt keeps its number).
+  // Opens BoxPort and checks that the box answers the version request. BoxPort leads to the
+  // device it named when it was set, wherever the system's numbering has put it since; when
+  // that device is gone nothing else is opened. While the box does not answer, the user is
+  // asked for the port again; 0 leaves the link off-line, as does Cancel (for this run
+  // only: BoxPort and port.txt keep their number).
   void OpenDccBox();
   // Asks for the port number and saves it; asks again after an answer that is not a port
   // number. False when the user cancelled.
@@ -92,8 +95,11 @@ class DccLink : public QObject {
   void bytesIn(const QByteArray& bytes);
 
  private:
-  // Opens BoxPort and sends the version request; the open port when something answers.
-  std::unique_ptr<QIODevice> ProbeBox();
+  // The device BoxPort leads to: the remembered one while it is there ("" when it is gone),
+  // else the one its number names now.
+  QString BoxDevice();
+  // Opens `deviceName` and sends the version request; the open port when something answers.
+  std::unique_ptr<QIODevice> ProbeBox(const QString& deviceName);
   void Adopt(std::unique_ptr<QIODevice> port);
   void OnLost();
   void ShowConnected();
@@ -105,6 +111,7 @@ class DccLink : public QObject {
   std::function<bool(const QString&)> accessDenied_;
   QString deniedDevice_;  // the port last tried is there, but this user may not open it
   std::unique_ptr<QIODevice> port_;
+  QString boxDevice_;  // the device BoxPort named when it was set ("" where not known)
   xpressnet::Buffer dccMsg_{};
   AccessoryPulses pulses_;
 };

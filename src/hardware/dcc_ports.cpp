@@ -1,5 +1,6 @@
 #include "hardware/dcc_ports.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -55,6 +56,29 @@ QStringList OrderSerialDevices(const QStringList& devices) {
   return kept;
 }
 
+QStringList StableSerialOrder(const QList<QPair<QString, QString>>& byId,
+                              const QStringList& devices) {
+  QStringList links;
+  QStringList named;
+  for (const auto& [link, device] : byId) {
+    links << link;
+    named << device;
+  }
+  std::sort(links.begin(), links.end());
+  QStringList rest;
+  for (const QString& d : devices) {
+    if (!named.contains(d)) rest << d;
+  }
+  return links + OrderSerialDevices(rest);
+}
+
+int DccPorts::NumberOf(const QString& device) const {
+  for (int n = 1; n <= 255 && !device.isEmpty(); ++n) {
+    if (DeviceName(n) == device) return n;
+  }
+  return 0;
+}
+
 QStringList NumberingOf(const QStringList& orderedDevices) {
   QStringList lines;
   for (int i = 0; i < orderedDevices.size(); ++i) {
@@ -84,7 +108,13 @@ QStringList SystemDccPorts::Devices() const {
   for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
     devices << info.systemLocation();
   }
-  return extra_ + OrderSerialDevices(devices);
+  QList<QPair<QString, QString>> byId;
+  const QDir links(QStringLiteral("/dev/serial/by-id"));
+  for (const QFileInfo& link :
+       links.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+    byId.append({link.absoluteFilePath(), link.canonicalFilePath()});
+  }
+  return extra_ + StableSerialOrder(byId, devices);
 }
 
 QString SystemDccPorts::DeviceName(int number) const {
@@ -94,6 +124,15 @@ QString SystemDccPorts::DeviceName(int number) const {
 #else
   const QStringList devices = Devices();
   return number <= devices.size() ? devices.at(number - 1) : QString();
+#endif
+}
+
+int SystemDccPorts::NumberOf(const QString& device) const {
+#ifdef Q_OS_WIN
+  return device.startsWith(QLatin1String("COM")) ? qBound(0, device.mid(3).toInt(), 255) : 0;
+#else
+  const qsizetype i = Devices().indexOf(device);
+  return i >= 0 && i < 255 ? int(i) + 1 : 0;
 #endif
 }
 

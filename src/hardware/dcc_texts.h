@@ -19,6 +19,11 @@ inline QString BoxPortPrompt(const QStringList& numbering) {
   return prompt;
 }
 
+// The device the box was on when its number was set is not there: the prompt says so first.
+inline QString BoxDeviceGone(const QString& device) {
+  return QStringLiteral("(the box was on %1, which is not there now)").arg(device);
+}
+
 // Where ports are numbered and the system has none, the prompt says so.
 inline QString NoSerialPort() { return QStringLiteral("(no serial port found)"); }
 

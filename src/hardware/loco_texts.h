@@ -107,7 +107,7 @@ inline QString ListFull() {
 }
 inline QString LocoFileIncomplete(const QString& file, int line) {
   return QStringLiteral(
-             "%1 could not be read past line %2. Writing the list now would drop the "
+             "%1 could not be read from line %2 on. Writing the list now would drop the "
              "locos after it: correct the file, then open the layout again.")
       .arg(file)
       .arg(line);
@@ -123,7 +123,7 @@ inline QString FunctionNamesTitle() {
 }
 inline QString FunctionFileIncomplete(const QString& file, int line) {
   return QStringLiteral(
-             "%1 could not be read past line %2, so it is not rewritten: the latching "
+             "%1 could not be read from line %2 on, so it is not rewritten: the latching "
              "settings hold for this run only.")
       .arg(file)
       .arg(line);

@@ -29,7 +29,7 @@ QStringList RecordingBoard::Log() const {
 }
 
 bool RecordingBoard::Connect(int cardAddress) {
-  if (!present_.contains(cardAddress)) return false;
+  if (unplugged_ || !present_.contains(cardAddress)) return false;
   inputs_.status = cardAddress + 1;
   return true;
 }

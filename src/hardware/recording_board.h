@@ -47,6 +47,12 @@ class RecordingBoard final : public BoardDevice {
   // Keeps only the newest `calls` calls and packets (0: all), so that a long run without
   // hardware, polled 20 times a second, does not grow without end.
   void SetKeepLimit(int calls) { keepLimit_ = calls; }
+  // The board is pulled out: it is lost, and does not open again until it is plugged back in.
+  void Unplug() {
+    unplugged_ = true;
+    Lost();
+  }
+  void PlugIn() { unplugged_ = false; }
 
  signals:
   void called(const kv::BoardCall& call);
@@ -67,6 +73,7 @@ class RecordingBoard final : public BoardDevice {
   QSet<int> present_{0};
   BoardInputs inputs_;
   bool loopback_ = false;
+  bool unplugged_ = false;
   int keepLimit_ = 0;
 };
 

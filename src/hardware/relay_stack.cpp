@@ -74,6 +74,7 @@ void RelayStack::EndPulse() {
   emit pulseEnded(ended.number);
   current_.reset();
   StartNext();
+  if (!HoldsOutputs()) emit outputsReleased();
 }
 
 void RelayStack::RelayDwell() {

@@ -49,6 +49,8 @@ class RelayStack : public QObject {
   int chkSendNo() const { return check_; }
   int hsbSendNo() const { return number_; }
   bool Busy() const { return current_.has_value(); }
+  // The outputs are the relay stack's: a pulse runs or waits, or a route left its pattern.
+  bool HoldsOutputs() const { return Busy() || !queue_.empty() || leftSet_; }
   int Waiting() const { return static_cast<int>(queue_.size()); }
   // The clock of the dwell: its Interval is the phase being timed, 0 when idle.
   const IntervalTimer& timWait() const { return *timWait_; }
@@ -57,6 +59,8 @@ class RelayStack : public QObject {
   void chkSendNoChanged(int value);
   void hsbSendNoChanged(int value);
   void pulseEnded(int solenoid);
+  // The last pulse has ended and no pattern is left on the outputs: they are free again.
+  void outputsReleased();
 
  private:
   struct Pulse {

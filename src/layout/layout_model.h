@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -13,6 +14,15 @@ inline constexpr int kMaxObjects = 255;
 
 template <typename T>
 using ObjectTable = std::array<T, kMaxObjects + 1>;
+
+// An object file whose reading stopped on a record that could not be read (or that could not be
+// opened at all): the records after that one were never loaded, so neither a save nor a
+// deletion may rewrite the file until it is mended and the layout opened again.
+struct KeptFile {
+  QString path;
+  int line = 0;  // the record the reading stopped on; 0 when the file could not be opened
+  QString reason;
+};
 
 enum ProgModeValue : std::uint8_t { kCreate = 0, kModify = 1, kOperate = 2 };
 
@@ -79,6 +89,7 @@ struct LayoutModel {
   QString TargetFile;           // the object file being rewritten or reported
   std::uint8_t CurGauge = 0;
   bool HasDccPoints = false;
+  QList<KeptFile> KeptFiles;  // object files no save or deletion may rewrite
   bool ClockOn = false;
   QString CaptionBase;
 
@@ -112,6 +123,17 @@ struct LayoutModel {
   QString SigMore;  // "more " or ""
   int SigPathLength = 0;  // the length the signal picture routines kept last
 };
+
+// The entry of KeptFiles for `path`, or nullptr when the file may be rewritten.
+inline const KeptFile* FindKeptFile(const LayoutModel& m, const QString& path) {
+  for (const KeptFile& kept : m.KeptFiles) {
+    if (kept.path == path) return &kept;
+  }
+  return nullptr;
+}
+inline bool MayRewrite(const LayoutModel& m, const QString& path) {
+  return FindKeptFile(m, path) == nullptr;
+}
 
 // The count of a kind as the files and the panel use it.
 inline bool IsObjectIndex(int i, int count) { return i >= 1 && i <= count; }

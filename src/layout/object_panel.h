@@ -17,7 +17,8 @@ class ObjectPanel {
   // --- placing an object read from its file --------------------------------------------
   // Each call finds its record in the model's tables at index i, and its position in the shared
   // position tables: ObjX/ObjY at i, or for a track unit ObjX..ObjY2 at element 0 with its
-  // width in TrackGauge(i). A call that returns false has placed nothing and says why.
+  // width in TrackGauge(i). A track unit that returns false has placed nothing and says why; a
+  // picture or signal that returns false stands in its place without its bitmap.
   virtual void PlaceSensor(int i) = 0;
   virtual bool PlaceTrack(int i, QString* error) = 0;
   // `bitmap` is the picture's real path, resolved against the program folder.

@@ -14,12 +14,23 @@ namespace {
 // failure it says why in out.reason and returns false, which ends the reading.
 using RecordStep = std::function<bool(RecordReader& reader, int i, ReadOutcome& out)>;
 
+// A file whose reading stopped, or that holds records past the 255th, is kept as it is on disk
+// until it is mended.
+void KeepIfStopped(LayoutModel& m, const QString& path, const ReadOutcome& out) {
+  m.KeptFiles.removeIf([&](const KeptFile& kept) { return kept.path == path; });
+  if (out.stopped) {
+    m.KeptFiles.append(KeptFile{path, out.line, out.reason});
+  } else if (out.notTaken > 0) {
+    m.KeptFiles.append(
+        KeptFile{path, out.line, QStringLiteral("this and the later records are past the 255th")});
+  }
+}
+
 // The reading every object file shares: create the file when missing, read record after
 // record, stop at the first that fails, take no more than 255, count what was placed.
-ReadOutcome ReadObjects(const QString& path, std::uint8_t* count, std::uint8_t* index,
+ReadOutcome ReadRecords(const QString& path, std::uint8_t* count, std::uint8_t* index,
                         const RecordStep& step) {
   ReadOutcome out;
-  if (path.isEmpty()) return out;
   TouchFile(path);
   *index = 0;
   QByteArray bytes;
@@ -37,6 +48,7 @@ ReadOutcome ReadObjects(const QString& path, std::uint8_t* count, std::uint8_t* 
   int placed = 0;
   while (reader.Next()) {
     if (placed == kMaxObjects) {
+      out.line = reader.LineNumber();
       out.notTaken = 1;
       while (reader.Next()) ++out.notTaken;
       break;
@@ -52,6 +64,14 @@ ReadOutcome ReadObjects(const QString& path, std::uint8_t* count, std::uint8_t* 
   return out;
 }
 
+ReadOutcome ReadObjects(LayoutModel& m, const QString& path, std::uint8_t* count,
+                        std::uint8_t* index, const RecordStep& step) {
+  if (path.isEmpty()) return {};
+  const ReadOutcome out = ReadRecords(path, count, index, step);
+  KeepIfStopped(m, path, out);
+  return out;
+}
+
 bool Fail(ReadOutcome& out, const QString& reason) {
   out.reason = reason;
   return false;
@@ -60,7 +80,7 @@ bool Fail(ReadOutcome& out, const QString& reason) {
 }  // namespace
 
 ReadOutcome ReadSensors(LayoutModel& m, ObjectPanel& panel) {
-  return ReadObjects(m.SensorFile, &m.SensorCount, &m.SensorIdx,
+  return ReadObjects(m, m.SensorFile, &m.SensorCount, &m.SensorIdx,
                      [&](RecordReader& r, int i, ReadOutcome& out) {
                        qint32 x = 0;
                        qint32 y = 0;
@@ -77,7 +97,7 @@ ReadOutcome ReadSensors(LayoutModel& m, ObjectPanel& panel) {
 }
 
 ReadOutcome ReadTracks(LayoutModel& m, ObjectPanel& panel) {
-  return ReadObjects(m.TrackFile, &m.TrackCount, &m.NewTrackIdx,
+  return ReadObjects(m, m.TrackFile, &m.TrackCount, &m.NewTrackIdx,
                      [&](RecordReader& r, int i, ReadOutcome& out) {
                        QString name;
                        qint32 x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -104,7 +124,7 @@ ReadOutcome ReadTracks(LayoutModel& m, ObjectPanel& panel) {
 }
 
 ReadOutcome ReadImages(LayoutModel& m, const ProgramFolder& folder, ObjectPanel& panel) {
-  return ReadObjects(m.ImageFile, &m.ImageCount, &m.ImageIdx,
+  return ReadObjects(m, m.ImageFile, &m.ImageCount, &m.ImageIdx,
                      [&](RecordReader& r, int i, ReadOutcome& out) {
                        QString tip, picture;
                        qint32 x = 0, y = 0;
@@ -119,7 +139,9 @@ ReadOutcome ReadImages(LayoutModel& m, const ProgramFolder& folder, ObjectPanel&
                        m.ObjY[i] = y;
                        m.ImageOnTop[i] = onTop;
                        QString why;
-                       if (!panel.PlaceImage(i, folder.Resolve(picture), &why)) return Fail(out, why);
+                       if (!panel.PlaceImage(i, folder.Resolve(picture), &why)) {
+                         out.unplaced << Unplaced{i, r.LineNumber(), why};
+                       }
                        return true;
                      });
 }
@@ -137,7 +159,7 @@ void PassOver(RecordReader& r, T* target, Read read) {
 }  // namespace
 
 ReadOutcome ReadLabels(LayoutModel& m, ObjectPanel& panel) {
-  return ReadObjects(m.LabelFile, &m.LabelCount, &m.LabelIdx,
+  return ReadObjects(m, m.LabelFile, &m.LabelCount, &m.LabelIdx,
                      [&](RecordReader& r, int i, ReadOutcome&) {
                        PassOver(r, &m.LabelText[i], &RecordReader::Str);
                        PassOver(r, &m.LabelColour[i], &RecordReader::Long);
@@ -157,7 +179,7 @@ ReadOutcome ReadLabels(LayoutModel& m, ObjectPanel& panel) {
 }
 
 ReadOutcome ReadSignals(LayoutModel& m, const ProgramFolder& folder, ObjectPanel& panel) {
-  return ReadObjects(m.SignalFile, &m.SignalCount, &m.ObjIdx,
+  return ReadObjects(m, m.SignalFile, &m.SignalCount, &m.ObjIdx,
                      [&](RecordReader& r, int i, ReadOutcome& out) {
                        QString coilA, coilB, picture;
                        qint32 x = 0, y = 0;
@@ -173,7 +195,7 @@ ReadOutcome ReadSignals(LayoutModel& m, const ProgramFolder& folder, ObjectPanel
                        m.SignalOff[i] = false;
                        QString why;
                        if (!panel.PlaceSignal(i, folder.Resolve(picture), &why)) {
-                         out.unplaced << i;
+                         out.unplaced << Unplaced{i, r.LineNumber(), why};
                        }
                        return true;
                      });

@@ -128,7 +128,9 @@ WriteOutcome WriteObjectFiles(LayoutModel& m, const ObjectPanel& panel) {
   WriteOutcome out;
   for (const File& file : kOrder) {
     const QString path = m.*file.path;
-    if (path.isEmpty()) continue;  // the layout has no such file
+    // The layout has no such file, or its reading stopped: the records after the failing one
+    // were never loaded, and rewriting the file would drop them.
+    if (path.isEmpty() || !MayRewrite(m, path)) continue;
     m.TargetFile = path;
     QByteArray bytes;
     QString reason;

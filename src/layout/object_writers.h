@@ -38,8 +38,9 @@ struct WriteOutcome {
 };
 
 // Writes the five files the panel edits in the order sensor, label, image, signal, track, each
-// with TargetFile set to its path. Stops at the first file that cannot be composed or written:
-// the files before it keep their new contents, that one and the ones after it are untouched.
+// with TargetFile set to its path. A file in the model's KeptFiles is passed over, untouched.
+// Stops at the first file that cannot be composed or written: the files before it keep their
+// new contents, that one and the ones after it are untouched.
 WriteOutcome WriteObjectFiles(LayoutModel& model, const ObjectPanel& panel);
 
 }  // namespace kv

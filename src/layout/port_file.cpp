@@ -11,6 +11,18 @@ std::uint8_t ReadPortFile(const ProgramFolder& folder) {
   return port;
 }
 
+QString ReadPortDeviceFile(const ProgramFolder& folder) {
+  RecordReader reader({});
+  QString device;
+  if (!ReadSettingRecord(folder, kPortDeviceFile, false, &reader) || !reader.Str(&device))
+    return {};
+  return device;
+}
+
+bool WritePortDeviceFile(const ProgramFolder& folder, const QString& device, QString* error) {
+  return WriteSettingRecord(folder, kPortDeviceFile, RecordWriter().Str(device), error);
+}
+
 bool WritePortFile(const ProgramFolder& folder, std::uint8_t port, QString* error) {
   return WriteSettingRecord(folder, kPortFile, RecordWriter().Int(port), error);
 }

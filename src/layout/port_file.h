@@ -15,4 +15,12 @@ inline const QString kPortFile = QStringLiteral("\\data\\sundries\\port.txt");
 std::uint8_t ReadPortFile(const ProgramFolder& folder);
 bool WritePortFile(const ProgramFolder& folder, std::uint8_t port, QString* error = nullptr);
 
+// portdevice.txt, beside it: the device port.txt's number named when it was set (one String,
+// "" for none), so that a number that has come to name another device is not opened. Missing
+// or unreadable reads as "".
+inline const QString kPortDeviceFile = QStringLiteral("\\data\\sundries\\portdevice.txt");
+QString ReadPortDeviceFile(const ProgramFolder& folder);
+bool WritePortDeviceFile(const ProgramFolder& folder, const QString& device,
+                         QString* error = nullptr);
+
 }  // namespace kv

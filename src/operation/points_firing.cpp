@@ -1,6 +1,7 @@
 #include "operation/points_firing.h"
 
 #include <QPointer>
+#include <algorithm>
 
 #include "base/session.h"
 #include "hardware/dcc_link.h"
@@ -39,7 +40,8 @@ void PointsFiring::Label_MouseDown(int index, Qt::MouseButton button, const QStr
     }
     m.LabelIdx = static_cast<std::uint8_t>(index);
     repeatFire_ = true;
-    m.PointSide = caption;
+    // A side typed in lower case is the same side: it fires and shows as the capital.
+    m.PointSide = caption.chopped(1) + point->side;
     // Through 0, so that the number's display changes even when the number does not.
     if (accessory_.setNumber) accessory_.setNumber(0);
     if (accessory_.setNumber) accessory_.setNumber(point->number);
@@ -75,14 +77,16 @@ void PointsFiring::chkSendNo_MouseDown(int number, Qt::MouseButton button) {
 void PointsFiring::FireLoop(Qt::MouseButton button) {
   if (button != Qt::LeftButton && button != Qt::RightButton) return;
   repeatFire_ = true;
-  FirePass(session_.model.SolenoidNo, button == Qt::RightButton);
+  const Firing f{session_.model.SolenoidNo, ++seq_, button == Qt::RightButton};
+  if (f.repeat) newestRepeat_ = f.seq;
+  FirePass(f);
 }
 
-void PointsFiring::FirePass(int solenoid, bool repeat) {
-  session_.model.SolenoidNo = static_cast<std::uint8_t>(solenoid);
+void PointsFiring::FirePass(const Firing& f) {
+  session_.model.SolenoidNo = static_cast<std::uint8_t>(f.solenoid);
   QPointer<PointsFiring> self(this);
-  const RelayStack::Outcome outcome = relay_.FireRelayStack([self, solenoid, repeat]() {
-    if (self) self->PassEnded(solenoid, repeat);
+  const RelayStack::Outcome outcome = relay_.FireRelayStack([self, f]() {
+    if (self) self->PassEnded(f);
   });
   if (RelayStack::WillWrite(outcome)) return;
   // Nothing goes out, so nothing would ever end a repetition: one pass is all. (Nothing goes
@@ -90,27 +94,29 @@ void PointsFiring::FirePass(int solenoid, bool repeat) {
   repeatFire_ = false;
 }
 
-void PointsFiring::PassEnded(int solenoid, bool repeat) {
-  if (!repeat) {
-    // A left-button firing has completed: every repetition stops after its current pulse.
-    repeatFire_ = false;
+void PointsFiring::PassEnded(const Firing& f) {
+  if (!f.repeat) {
+    // A left-button firing has completed: the repetitions asked for before it stop after
+    // their current pulse; one asked for while it ran or waited goes on.
+    endedUpTo_ = std::max(endedUpTo_, f.seq);
+    repeatFire_ = newestRepeat_ > endedUpTo_;
     return;
   }
-  if (!repeatFire_) return;
+  if (!Alive(f)) return;
   // Pulses asked for meanwhile go first, and the repetition asks for its next one only after
   // them: a left firing among them then ends it, and no further pulse follows.
   if (relay_.Waiting() > 0) {
-    heldRepeat_ = solenoid;
+    heldRepeat_ = f;
     return;
   }
-  FirePass(solenoid, true);
+  FirePass(f);
 }
 
 void PointsFiring::ResumeHeldRepeat() {
-  if (heldRepeat_ < 0 || relay_.Waiting() > 0) return;
-  const int solenoid = heldRepeat_;
-  heldRepeat_ = -1;
-  if (repeatFire_) FirePass(solenoid, true);
+  if (!heldRepeat_ || relay_.Waiting() > 0) return;
+  const Firing f = *heldRepeat_;
+  heldRepeat_.reset();
+  if (Alive(f)) FirePass(f);
 }
 
 }  // namespace kv

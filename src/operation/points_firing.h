@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace kv {
 
@@ -16,6 +17,8 @@ class Session;
 // the send-number box. On the relay-stack systems a left click fires once and a right click
 // keeps firing the same solenoid until a left-button firing completes; on "DCC" the click
 // throws the accessory its caption names. Clicks on other labels go to route picking.
+// Firings are numbered in the order asked for: a left firing ends only the repetitions asked
+// for before it, so a right click made while a left firing runs or waits still repeats.
 class PointsFiring : public QObject {
   Q_OBJECT
 
@@ -47,13 +50,20 @@ class PointsFiring : public QObject {
   // (as the signals throw their coils).
   void ThrowAccessory(int number);
 
-  // True from a firing's start until a left-button firing has completed.
+  // True from a firing's start until a left-button firing has completed that was asked for
+  // after the newest repetition.
   bool RepeatFire() const { return repeatFire_; }
 
  private:
-  // One pulse of `solenoid`; a repeating one asks for the next when it ends.
-  void FirePass(int solenoid, bool repeat);
-  void PassEnded(int solenoid, bool repeat);
+  // A firing: its solenoid, its number in the order asked for, and whether it repeats.
+  struct Firing {
+    int solenoid = 0;
+    int seq = 0;
+    bool repeat = false;
+  };
+  // One pulse of the firing; a repeating one asks for the next when it ends.
+  void FirePass(const Firing& f);
+  void PassEnded(const Firing& f);
   // A pulse of the relay stack has ended: a repetition held behind other pulses goes on once
   // none is left waiting, unless a left-button firing among them has ended it.
   void ResumeHeldRepeat();
@@ -63,8 +73,14 @@ class PointsFiring : public QObject {
   RelayStack& relay_;
   DccLink& dcc_;
   AccessoryDisplay accessory_;
+  // A repetition goes on while it was asked for after every left firing that has completed.
+  bool Alive(const Firing& f) const { return f.seq > endedUpTo_; }
+
   bool repeatFire_ = false;
-  int heldRepeat_ = -1;  // solenoid of a repetition waiting for other pulses to end
+  int seq_ = 0;                       // the number of the newest firing
+  int newestRepeat_ = 0;              // the number of the newest repetition
+  int endedUpTo_ = 0;                 // repetitions numbered below this were ended by a left firing
+  std::optional<Firing> heldRepeat_;  // a repetition waiting for other pulses to end
 };
 
 }  // namespace kv

@@ -14,9 +14,8 @@
 
 namespace kv {
 
-SendNumberGroup::SendNumberGroup(ToolbarFrame* fraSendNo, RelayStack& relay,
-                                 PointsFiring& firing)
-    : QObject(fraSendNo), fraSendNo_(fraSendNo) {
+SendNumberGroup::SendNumberGroup(ToolbarFrame* fraSendNo, RelayStack& relay, PointsFiring& firing)
+    : QObject(fraSendNo), relay_(relay), fraSendNo_(fraSendNo) {
   fraSendNo_->setTitle(texts::SendNoDesignCaption());
   auto* column = new QWidget(fraSendNo_);
   auto* rows = new QVBoxLayout(column);
@@ -37,18 +36,20 @@ SendNumberGroup::SendNumberGroup(ToolbarFrame* fraSendNo, RelayStack& relay,
   connect(hsbSendNo_, &QScrollBar::valueChanged, this, &SendNumberGroup::hsbSendNo_Change);
   connect(&relay, &RelayStack::hsbSendNoChanged, this, &SendNumberGroup::ShowRelayNumber);
   connect(&relay, &RelayStack::chkSendNoChanged, chkSendNo_, &IndicatorCheckBox::SetValue);
-  connect(chkSendNo_, &IndicatorCheckBox::mouseDown, this,
-          [this, &firing](Qt::MouseButton button) {
-            firing.chkSendNo_MouseDown(hsbSendNo_->value(), button);
-          });
+  connect(chkSendNo_, &IndicatorCheckBox::mouseDown, this, [this, &firing](Qt::MouseButton button) {
+    firing.chkSendNo_MouseDown(userNumber_, button);
+  });
   connect(chkSendNo_, &IndicatorCheckBox::mouseUp, this, &SendNumberGroup::chkSendNo_MouseUp);
 }
 
 void SendNumberGroup::hsbSendNo_Change(int value) {
+  userNumber_ = value;
   fraSendNo_->setTitle(texts::SendNoCaption(value));
 }
 
-void SendNumberGroup::ShowRelayNumber(int number) {
+void SendNumberGroup::ShowRelayNumber(int shown) {
+  // Idle, the bar is the user's again.
+  const int number = relay_.chkSendNo() == 0 ? userNumber_ : shown;
   // The bar goes no higher than its top; the caption names the number itself.
   {
     const QSignalBlocker quiet(hsbSendNo_);

@@ -14,7 +14,9 @@ class ToolbarFrame;
 // fraSendNo: firing a relay-stack solenoid by its number. The scroll bar hsbSendNo picks the
 // number and the box chkSendNo fires it; both also show the relay stack at work: the number on
 // the outputs, and the phase (grey while selecting, ticked while firing). The frame's caption
-// names the number, even above the bar's top of 128.
+// names the number, even above the bar's top of 128. The number the user set is kept apart
+// from what the bar shows of a pulse: the box fires it, and the bar comes back to it when the
+// relay stack is idle.
 class SendNumberGroup : public QObject {
   Q_OBJECT
 
@@ -32,7 +34,9 @@ class SendNumberGroup : public QObject {
   void ShowRelayNumber(int number);
   void chkSendNo_MouseUp();
 
+  RelayStack& relay_;
   ToolbarFrame* fraSendNo_;
+  int userNumber_ = 0;
   QScrollBar* hsbSendNo_;
   IndicatorCheckBox* chkSendNo_;
 };

@@ -21,6 +21,8 @@ Grid::Grid(GridItem& linGrid, ImageButton* imgBtnGrid, ToolbarFrame* fraBtnGrid,
   hsbGrid_->setPageStep(5);
   hsbGrid_->setValue(5);
   hsbGrid_->hide();
+  // The frame shows the spacing from the start, not only once it first changes.
+  fraBtnGrid_->setTitle(texts::GridCaption(hsbGrid_->value()));
   connect(hsbGrid_, &QScrollBar::valueChanged, this, &Grid::hsbGrid_Change);
   connect(imgBtnGrid_, &ImageButton::mouseUp, this, &Grid::imgBtnGrid_MouseUp);
 }

@@ -23,7 +23,8 @@ class Grid : public QObject {
   static constexpr int kHorizontalEnd = 43300;
   static constexpr int kVerticalEnd = 35000;
 
-  // `hsbGrid` is set to its range (5 to 50, start 5) and hidden until the grid shows.
+  // `hsbGrid` is set to its range (5 to 50, start 5) and hidden until the grid shows;
+  // `fraBtnGrid` reads "squares  5".
   Grid(GridItem& linGrid, ImageButton* imgBtnGrid, ToolbarFrame* fraBtnGrid, QScrollBar* hsbGrid,
        QObject* parent = nullptr);
 

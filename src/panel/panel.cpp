@@ -18,6 +18,13 @@ constexpr std::int32_t kTrackNumberBack = 0xC0FFFF;
 constexpr int kTrackNumberPoints = 8;
 
 bool ValidIndex(int i) { return i >= 1 && i <= kMaxObjects; }
+
+// "\stick\engine shed.bmp" -> "engine shed.bmp".
+QString StoredFileName(const QString& path) {
+  const qsizetype slash =
+      qMax(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+  return path.mid(slash + 1);
+}
 }  // namespace
 
 Panel::Panel(Session& session, QWidget* parent)
@@ -99,7 +106,10 @@ ImageControl* Panel::MakePicture(PanelObject kind, int i, const QString& picture
   ImageControl* image = Take(kind == PanelObject::kImage ? imgImage_ : imgSig_, i);
   MarkItem(image, kind, i);
   *loaded = image->LoadPicture(PicturePath(picturePath), error);
-  if (!*loaded) image->ShowMissing();
+  if (!*loaded) {
+    // A picture names its missing file; a signal stays a small box beside its track.
+    image->ShowMissing(kind == PanelObject::kImage ? StoredFileName(picturePath) : QString());
+  }
   return image;
 }
 

@@ -127,15 +127,24 @@ bool ImageControl::LoadPicture(const QString& path, QString* error) {
   return true;
 }
 
-void ImageControl::ShowMissing() {
-  QPixmap box(32, 32);
+void ImageControl::ShowMissing(const QString& name) {
+  QFont font;
+  font.setPointSize(8);
+  const int nameWidth = name.isEmpty() ? 0 : QFontMetrics(font).horizontalAdvance(name) + 8;
+  QPixmap box(32 + nameWidth, 32);
   box.fill(Qt::white);
   QPainter painter(&box);
-  painter.setPen(QPen(QColor(0x5b, 0x6b, 0x7f), 1));
-  painter.drawRect(0, 0, 31, 31);
+  const QColor frame(0x5b, 0x6b, 0x7f);
+  painter.setPen(QPen(frame, 1));
+  painter.drawRect(0, 0, box.width() - 1, 31);
   painter.setPen(QPen(QColor(0xc0, 0x39, 0x2b), 2));
   painter.drawLine(8, 8, 23, 23);
   painter.drawLine(23, 8, 8, 23);
+  if (!name.isEmpty()) {
+    painter.setPen(frame);
+    painter.setFont(font);
+    painter.drawText(QRect(32, 0, nameWidth - 4, 32), Qt::AlignLeft | Qt::AlignVCenter, name);
+  }
   painter.end();
   setPixmap(box);
   missing_ = true;

@@ -81,9 +81,10 @@ class ImageControl : public QGraphicsPixmapItem {
   ImageControl();
   // False, with the picture unchanged, when the file cannot be read as a picture.
   bool LoadPicture(const QString& path, QString* error);
-  // A picture whose file cannot be read shows a small crossed box, so it can still be seen,
-  // picked and moved.
-  void ShowMissing();
+  // A picture whose file cannot be read shows a small crossed box, followed by `name` (the
+  // missing file's name) when one is given, so it can still be seen, told apart, picked and
+  // moved.
+  void ShowMissing(const QString& name = QString());
   bool Missing() const { return missing_; }
   QString PicturePath() const { return path_; }
   QString Tag() const { return tag_; }

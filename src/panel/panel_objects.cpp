@@ -16,11 +16,7 @@ bool PanelObjects::PlaceTrack(int i, QString*) {
 
 bool PanelObjects::PlaceImage(int i, const QString& bitmap, QString* error) {
   const LayoutModel& m = model_;
-  if (panel_.LoadImage(i, bitmap, m.ImageTip[i], m.ObjX[i], m.ObjY[i], m.ImageOnTop[i], error)) {
-    return true;
-  }
-  panel_.UnloadImage(i);
-  return false;
+  return panel_.LoadImage(i, bitmap, m.ImageTip[i], m.ObjX[i], m.ObjY[i], m.ImageOnTop[i], error);
 }
 
 void PanelObjects::PlaceLabel(int i) {

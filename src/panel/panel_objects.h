@@ -15,8 +15,8 @@ class PanelObjects final : public ObjectPanel {
 
   void PlaceSensor(int i) override;
   bool PlaceTrack(int i, QString* error) override;
-  // A picture that cannot be loaded is taken off the panel again: the reading stops there and
-  // the picture is not counted, so it must not stand on the panel either.
+  // A picture whose bitmap cannot be loaded stays, as a crossed box in its place, so it is
+  // counted and saved with its stored path.
   bool PlaceImage(int i, const QString& bitmap, QString* error) override;
   void PlaceLabel(int i) override;
   // A signal whose picture cannot be loaded stays, as a box where the picture should be.

@@ -20,6 +20,14 @@ inline QString ObjectNumberOutOfRange(int index) {
   return QStringLiteral("Object number %1 is outside 1 to 255.").arg(index);
 }
 
+// The track button's tool-tip, and the creation toolbar's caption on a new layout.
+inline QString GaugeTip(int gauge) {
+  return QStringLiteral("gauge %1").arg(gauge);
+}
+inline QString CreateCaption(int gauge) {
+  return QStringLiteral("create another of these object types        gauge %1").arg(gauge);
+}
+
 // Captions and tool-tips of the toolbars.
 inline QString BackupCaption() { return QStringLiteral("click here to backup path and object files"); }
 inline QString CreateToolbarTip() { return QStringLiteral(" click any of these 5 objects to create one"); }

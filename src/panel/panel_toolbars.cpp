@@ -70,7 +70,7 @@ void PanelToolbars::BuildCreateToolbar(ToolbarFrame* frame) {
   QBoxLayout* box = BoxOf(frame);
   const LayoutModel& m = session_.model;
   AddButton(box, frame, QStringLiteral("imgBtnTrk"), QStringLiteral("track"),
-            QStringLiteral("gauge %1").arg(area_.picScreen().TemplateOuterWidth()));
+            texts::GaugeTip(area_.picScreen().TemplateOuterWidth()));
   auto* bore = AddButton(box, frame, QStringLiteral("imgBtnBore"), QStringLiteral("bore"),
                          texts::BoreTip());
   bore->hide();  // shown only while the gauge is 1

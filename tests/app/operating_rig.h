@@ -14,6 +14,7 @@
 #include "hardware/ui/board_window.h"
 #include "layout/port_file.h"
 #include "panel/panel.h"
+#include "panel/zorder.h"
 #include "support/fake_dcc_line.h"
 #include "support/find_control.h"
 #include "support/test_session.h"
@@ -68,6 +69,9 @@ struct OperatingRig {
     QTest::mouseClick(Find<QWidget>(main.get(), name), button);
   }
   QString Title(const QString& frame) { return Find<QGroupBox>(main.get(), frame)->title(); }
+  QWidget* Control(const QString& name) { return Find<QWidget>(main.get(), name); }
+  bool Shown(const QString& name) { return Control(name)->isVisible(); }
+  bool InFront(const QString& name) { return IsInFront(Control(name)); }
   RecordingBoard& Board() { return static_cast<RecordingBoard&>(main->board().library()); }
   // The board's calls with their times counted from the rig's start.
   QStringList BoardLog() {

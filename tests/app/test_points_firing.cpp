@@ -22,8 +22,14 @@ void AddPointsLabels(OperatingRig& r, const QString& first = QStringLiteral("12"
   r.Click(QStringLiteral("imgBtnNo_0"));
 }
 
-int CheckValue(OperatingRig& r) { return Find<kv::IndicatorCheckBox>(r.main.get(), "chkSendNo")->Value(); }
 int SendNoBar(OperatingRig& r) { return Find<QScrollBar>(r.main.get(), "hsbSendNo")->value(); }
+// The send-number group as it shows: "caption|check|bar".
+QString SendNo(OperatingRig& r) {
+  return QStringLiteral("%1|%2|%3")
+      .arg(r.Title("fraSendNo"))
+      .arg(Find<kv::IndicatorCheckBox>(r.main.get(), "chkSendNo")->Value())
+      .arg(SendNoBar(r));
+}
 }  // namespace
 
 class PointsFiringTest : public QObject {
@@ -38,27 +44,16 @@ class PointsFiringTest : public QObject {
     OperatingRig r("DC");
     AddPointsLabels(r);
     QVERIFY(r.main->picScreen().Label(1)->isVisible());
-    QCOMPARE(r.Title("fraSendNo"), QStringLiteral("solenoid = 0"));
+    QCOMPARE(SendNo(r), QStringLiteral("solenoid = 0|0|0"));
     r.ClickLabel(1, Qt::LeftButton);
-    QCOMPARE(r.Title("fraSendNo"), QStringLiteral("solenoid  12"));
-    QCOMPARE(CheckValue(r), 2);
-    QCOMPARE(SendNoBar(r), 12);
-    r.t.scheduler.Advance(999);
-    QCOMPARE(r.BoardLog(), QStringList{"0 WriteAllDigital(12)"});
-    r.t.scheduler.Advance(1);
-    QCOMPARE(r.BoardLog().last(), QStringLiteral("1000 WriteAllDigital(13)"));
-    QCOMPARE(r.Title("fraSendNo"), QStringLiteral("solenoid  13"));
-    QCOMPARE(CheckValue(r), 1);
-    QCOMPARE(SendNoBar(r), 13);
-    r.t.scheduler.Advance(499);
-    QCOMPARE(r.BoardLog().size(), 2);
-    r.t.scheduler.Advance(1);
-    QCOMPARE(r.BoardLog().last(), QStringLiteral("1500 ClearAllDigital()"));
-    QCOMPARE(r.Title("fraSendNo"), QStringLiteral("solenoid  0"));
-    QCOMPARE(CheckValue(r), 0);
-    QCOMPARE(SendNoBar(r), 0);
+    QCOMPARE(SendNo(r), QStringLiteral("solenoid  12|2|12"));
+    r.t.scheduler.Advance(1000);
+    QCOMPARE(SendNo(r), QStringLiteral("solenoid  13|1|13"));
+    r.t.scheduler.Advance(500);
+    QCOMPARE(SendNo(r), QStringLiteral("solenoid  0|0|0"));
     r.t.scheduler.Advance(10'000);
-    QCOMPARE(r.BoardLog().size(), 3);
+    QCOMPARE(r.BoardLog(), (QStringList{"0 WriteAllDigital(12)", "1000 WriteAllDigital(13)",
+                                        "1500 ClearAllDigital()"}));
     QCOMPARE(int(r.t.session.model.SolenoidNo), 12);
     QCOMPARE(r.t.session.model.PointSide, QStringLiteral("12"));
     QCOMPARE(int(r.t.session.model.LabelIdx), 1);
@@ -110,7 +105,6 @@ class PointsFiringTest : public QObject {
     QCOMPARE(r.Title("fraSendNo"), QStringLiteral("solenoid  6"));
     r.Click(QStringLiteral("chkSendNo"), Qt::RightButton);
     r.t.scheduler.Advance(2000);
-    // The bar shows the pulse at work, so the box now fires what it shows: 6 again.
     QCOMPARE(SendNoBar(r), 6);
     r.Click(QStringLiteral("chkSendNo"));
     r.t.scheduler.Advance(20'000);
@@ -125,9 +119,9 @@ class PointsFiringTest : public QObject {
     QCOMPARE(SendNoBar(r), 128);
     r.t.scheduler.Advance(1000);
     QCOMPARE(r.Title("fraSendNo"), QStringLiteral("solenoid  201"));
-    r.t.scheduler.Advance(500);
-    QCOMPARE(r.Title("fraSendNo"), QStringLiteral("solenoid  0"));
-    QCOMPARE(SendNoBar(r), 0);
+    r.t.scheduler.Advance(500);  // idle: back to the number the user set
+    QCOMPARE(r.Title("fraSendNo"), QStringLiteral("solenoid  6"));
+    QCOMPARE(SendNoBar(r), 6);
     QVERIFY(r.Frames().isEmpty());  // the relay stack's numbers never go to the DCC box
   }
 
@@ -222,6 +216,46 @@ class PointsFiringTest : public QObject {
     r.main->operation().firing().chkSendNo_MouseDown(12, Qt::LeftButton);
     r.t.scheduler.Advance(5000);
     QCOMPARE(r.Frames().size(), 4);
+  }
+
+  // 20, asked for while 12 ran, repeats until the left firing asked for after it.
+  void aLeftFiringEndsOnlyEarlierRepetitions() {
+    OperatingRig r("DC");
+    AddPointsLabels(r);
+    r.ClickLabel(1, Qt::LeftButton);
+    r.t.scheduler.Advance(500);
+    r.ClickLabel(2, Qt::RightButton);
+    r.t.scheduler.Advance(4000);
+    r.ClickLabel(1, Qt::LeftButton);
+    r.t.scheduler.Advance(10'000);
+    QCOMPARE(r.BoardLog().filter("Write").join(' ').remove("WriteAllDigital"),
+             "0 (12) 1000 (13) 1500 (20) 2500 (21) 3000 (20) 4000 (21) 4500 (20) 5500 (21) "
+             "6000 (12) 7000 (13)");
+  }
+
+  // "send number" fires the number set, not the N + 1 the bar shows of a pulse.
+  void sendNumberFiresTheNumberSet() {
+    OperatingRig r("DC");
+    Find<QScrollBar>(r.main.get(), "hsbSendNo")->setValue(6);
+    r.Click(QStringLiteral("chkSendNo"));
+    r.t.scheduler.Advance(1200);  // the bar shows 7
+    r.Click(QStringLiteral("chkSendNo"));
+    r.t.scheduler.Advance(5000);
+    QCOMPARE(r.BoardLog().filter("Write").join(' ').remove("WriteAllDigital"),
+             "0 (6) 1000 (7) 1500 (6) 2500 (7)");
+  }
+
+  // Captions typed by hand: blanks before a relay number, a lower-case DCC side.
+  void captionsAsTypedFire() {
+    OperatingRig dc("DC");
+    OperatingRig dcc("DCC", 1);
+    AddPointsLabels(dc, QStringLiteral("  12"));
+    AddPointsLabels(dcc, QStringLiteral("12l"));
+    dc.ClickLabel(1, Qt::LeftButton);
+    dcc.ClickLabel(1, Qt::LeftButton);
+    QCOMPARE(dc.BoardLog().value(0), QStringLiteral("0 WriteAllDigital(12)"));
+    QCOMPARE(dcc.Frames().value(0), QStringLiteral("0 52 04 88 de"));
+    QCOMPARE(dcc.Title("fraLenzNo"), QStringLiteral("solenoid 12L"));
   }
 };
 

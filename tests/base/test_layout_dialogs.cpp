@@ -63,28 +63,13 @@ class LayoutDialogsTest : public QObject {
     kv::ChooseProjectFile(t.session);
     QVERIFY(!t.session.Ended());
     QCOMPARE(t.session.model.ProjectFile, t.dir.path() + "/My Layout.txt");
-    const auto& log = t.dialogs.Transcript();
-    QCOMPARE(log.size(), 3);
-    QCOMPARE(log[0].kind, DialogRecord::kOpenFile);
-    QCOMPARE(log[0].title, kLoadTitle);
-    QCOMPARE(log[0].text, QStringLiteral("project files (*.txt)|*.txt"));
-    QCOMPARE(log[0].style, 1);  // filter index
-    QCOMPARE(log[0].defaultText, t.session.folder.Root());
-    QCOMPARE(log[1].title, QStringLiteral("select matching directory"));
-    QCOMPARE(log[2].title, kLoadTitle);
-  }
-
-  void cancelInTheLoadDialogOrMessage3EndsTheProgram() {
-    TestSession t;
-    kv::ChooseProjectFile(t.session);  // the dialog cancelled
-    QVERIFY(t.session.Ended());
-
-    TestSession u;
-    u.dialogs.QueueText("/elsewhere/My Layout.txt");
-    u.dialogs.QueueButton(kv::msg::kCancel);
-    kv::ChooseProjectFile(u.session);
-    QVERIFY(u.session.Ended());
-    QCOMPARE(u.dialogs.Transcript().size(), 2);
+    const DialogRecord& first = t.dialogs.Transcript().at(0);
+    QCOMPARE(first.kind, DialogRecord::kOpenFile);
+    QCOMPARE(QStringList({first.title, first.text, first.defaultText}),
+             QStringList({kLoadTitle, "project files (*.txt)|*.txt", t.session.folder.Root()}));
+    QCOMPARE(first.style, 1);  // filter index
+    QCOMPARE(kv::test::Titles(t.dialogs),
+             QStringList({kLoadTitle, "select matching directory", kLoadTitle}));
   }
 
   void aPickThatIsNoLayoutIsToldAndAskedAgain() {
@@ -92,9 +77,9 @@ class LayoutDialogsTest : public QObject {
     kv::test::UseLayout(t, "Demo Layout");
     t.Write("\\readme.md", "");
     t.Write("\\Ghost.txt", "");
-    t.dialogs.QueueText(t.dir.path() + "/readme.md");
-    t.dialogs.QueueText(t.dir.path() + "/Ghost.txt");
-    t.dialogs.QueueText(t.dir.path() + "/Demo Layout.txt");
+    for (const char* pick : {"/readme.md", "/Ghost.txt", "/Demo Layout.txt"}) {
+      t.dialogs.QueueText(t.dir.path() + pick);
+    }
     QVERIFY(kv::ChooseLayout(t.session));
     const auto& log = t.dialogs.Transcript();
     QCOMPARE(log.size(), 5);
@@ -103,7 +88,6 @@ class LayoutDialogsTest : public QObject {
                               "by \".txt\".");
     QCOMPARE(log[3].text, "The layout 'Ghost' has no folder of object files: " + t.dir.path() +
                               "/data/Layout Folders/Ghost does not exist.");
-    QCOMPARE(t.session.model.LayoutName, QStringLiteral("Demo Layout"));
     QCOMPARE(t.session.model.LayoutFolder, t.dir.path() + "/data/Layout Folders/Demo Layout");
   }
 
@@ -134,9 +118,7 @@ class LayoutDialogsTest : public QObject {
     QCOMPARE(log[2].defaultText, QStringLiteral("A layout name of 22 ch"));
     QCOMPARE(t.session.model.LayoutName, QStringLiteral("Kelvarne Halt"));
     QCOMPARE(QFileInfo(t.dir.path() + "/Kelvarne Halt.txt").size(), 0);
-    QCOMPARE(t.session.model.LayoutFolder, t.dir.path() + "/data/Layout Folders/Kelvarne Halt");
-    QVERIFY(QFileInfo(t.session.model.TrackFile).isFile());
-    QCOMPARE(QFileInfo(t.dir.path() + "/My Layout.txt").size(), 0);
+    QVERIFY(QFileInfo(t.dir.path() + "/data/Layout Folders/Kelvarne Halt/track.txt").isFile());
   }
 
   void cancellingTheNewLayoutNameEndsTheProgram() {
@@ -158,10 +140,8 @@ class LayoutDialogsTest : public QObject {
     QCOMPARE(s.File("track.txt"), QByteArray("\"track 1\",0,0,750,0,6\r\n"));
     QVERIFY(!m.LabelSel[1] && !m.TrackSel[255] && !m.ImageSel[1] && !m.SensorSel[1]);
     QVERIFY(s.t.dialogs.Transcript().isEmpty());
-  }
 
-  void saveWithNoObjectsEmptiesTheFiles() {
-    Saving s;
+    // With no objects the files are emptied; path.txt is not the save's.
     s.t.session.model = kv::LayoutModel();
     kv::test::UseLayout(s.t);
     kv::test::WriteLayoutFile(s.t, "path.txt", "\"A to B \"\r\n");
@@ -180,7 +160,6 @@ class LayoutDialogsTest : public QObject {
     QCOMPARE(neutral, 0);
     QCOMPARE(s.t.dialogs.Last().title, QStringLiteral("write permit suspended"));
     QCOMPARE(s.File("sensor.txt"), QByteArray("old\r\n"));
-    QVERIFY(m.SignalOff[3]);
   }
 
   // The files are written in order sensor, label, image, signal, track: one that fails stops the
@@ -221,12 +200,10 @@ class LayoutDialogsTest : public QObject {
     QDir().mkpath(t.dir.path() + "/layouts/Data/Layout Folders/Yard");
     kv::SetObjectFilePaths(m);
     for (const QString& name : kv::BackedUpFiles()) kv::test::WriteLayoutFile(t, name, "1");
-
     t.dialogs.QueueButton(kv::msg::kNo);
     kv::BackUpLayout(t.session);
     QCOMPARE(t.dialogs.Last().title, QStringLiteral("back up all object files?"));
     QCOMPARE(QDir(m.LayoutFolder).entryList(QDir::Files).size(), 6);
-
     t.dialogs.QueueButton(kv::msg::kYes);
     kv::BackUpLayout(t.session);
     QCOMPARE(t.dialogs.Transcript().size(), 2);  // no word of failure
@@ -246,7 +223,9 @@ class LayoutDialogsTest : public QObject {
     kv::ReadTrackFile(t.session, panel);
     QCOMPARE(t.dialogs.Transcript().size(), 1);
     QCOMPARE(t.dialogs.Last().text,
-             kv::test::LayoutPath(t, "track.txt") + "\nline 3: \"x\" is not a number");
+             kv::test::LayoutPath(t, "track.txt") +
+                 "\nline 3: \"x\" is not a number\nThe file is kept as it is until it is "
+                 "mended: saving the layout does not rewrite it.");
     QCOMPARE(t.session.model.TargetFile, kv::test::LayoutPath(t, "track.txt"));
     QCOMPARE(t.session.model.TrackCount, std::uint8_t(1));
     QCOMPARE(t.session.model.SensorCount, std::uint8_t(1));
@@ -269,8 +248,10 @@ class LayoutDialogsTest : public QObject {
     QCOMPARE(t.dialogs.Last().text,
              kv::test::LayoutPath(t, "track.txt") +
                  " holds 45 more records than a layout can have (255 of each kind); only the "
-                 "first 255 were loaded. The file keeps the others until the layout is saved: a "
-                 "save writes only the 255 on the panel.");
+                 "first 255 were loaded. The file is kept as it is until it is mended: saving "
+                 "the layout does not rewrite it.");
+    QCOMPARE(t.session.model.KeptFiles.size(), 1);
+    QCOMPARE(t.session.model.KeptFiles[0].line, 256);
   }
 
   void aSignalWithoutItsPictureIsToldAndKept() {
@@ -289,6 +270,32 @@ class LayoutDialogsTest : public QObject {
     // Still where it stood, so a save keeps it.
     QCOMPARE(panel.signals_.value(2), QPointF(7000, 1500));
     QCOMPARE(panel.signalTips.value(3), QStringLiteral("28"));
+  }
+
+  void aBackupThatCouldNotCopyTellsWhich() {
+    TestSession t;
+    kv::test::UseLayout(t);
+    for (const QString& name : kv::BackedUpFiles()) kv::test::WriteLayoutFile(t, name, "1");
+    QFile::remove(kv::test::LayoutPath(t, "signal.txt"));
+    t.dialogs.QueueButton(kv::msg::kYes);
+    kv::BackUpLayout(t.session);
+    QCOMPARE(t.dialogs.Transcript().size(), 2);
+    QCOMPARE(t.dialogs.Last().title, QStringLiteral("back up all object files?"));
+    QCOMPARE(t.dialogs.Last().text, "These files were not backed up:\n" +
+                                        kv::test::LayoutPath(t, "signal.txt") + " does not exist");
+  }
+
+  // The new-layout prompt says why the layout could not be made, and asks again.
+  void aLayoutFolderThatCannotBeMadeIsToldInThePrompt() {
+    TestSession t;
+    t.Write("\\data\\Layout Folders", "a file where the folder should be");
+    t.dialogs.QueueText("Yard");
+    QVERIFY(!kv::CreateLayout(t.session));  // the prompt that tells why is cancelled
+    QCOMPARE(t.dialogs.Last().title, QStringLiteral("New Layout"));
+    QCOMPARE(t.dialogs.Last().text, "The layout could not be created: the folder " + t.dir.path() +
+                                        "/data/Layout Folders/Yard cannot be created.\nEnter the "
+                                        "name of your new layout");
+    QCOMPARE(t.dialogs.Last().defaultText, QStringLiteral("Yard"));
   }
 };
 

@@ -163,24 +163,17 @@ class BoardTest : public QObject {
     board.SetCounterDebounceTime(0, 10);
     QCOMPARE(int(board.Packets().size()), before);
     QCOMPARE(changed.count(), 0);
-    QCOMPARE(board.Outputs().digital, std::uint8_t(6));
-    QCOMPARE(board.Outputs().analog2, std::uint8_t(100));
-    QCOMPARE(board.ReadCounter(3), 0);
-    QCOMPARE(board.ReadDigitalChannel(6), false);
-    QCOMPARE(board.Calls().size(), qsizetype(17));  // each was still made, and recorded
+    QCOMPARE(QList<int>({board.Outputs().digital, board.Outputs().analog2}), QList<int>({6, 100}));
+    QCOMPARE(board.ReadCounter(3) + board.ReadDigitalChannel(6), 0);
   }
 
+  // round(sqrt(ms / 0.115)), the time held to 1..7450 ms.
   void debounceTimeToByte_data() {
     QTest::addColumn<int>("ms");
     QTest::addColumn<int>("byte");
-    QTest::newRow("0 ms: the shortest") << 0 << 3;
-    QTest::newRow("1 ms") << 1 << 3;
-    QTest::newRow("2 ms") << 2 << 4;
-    QTest::newRow("10 ms") << 10 << 9;
-    QTest::newRow("1000 ms") << 1000 << 93;
-    QTest::newRow("7450 ms") << 7450 << 255;
-    QTest::newRow("longer: the longest") << 60000 << 255;
-    QTest::newRow("negative: the shortest") << -5 << 3;
+    const std::pair<int, int> rows[] = {{0, 3},     {1, 3},      {2, 4},       {10, 9},
+                                        {1000, 93}, {7450, 255}, {60000, 255}, {-5, 3}};
+    for (const auto& [ms, byte] : rows) QTest::addRow("%d ms", ms) << ms << byte;
   }
   void debounceTimeToByte() {
     QFETCH(int, ms);
@@ -188,18 +181,17 @@ class BoardTest : public QObject {
     QCOMPARE(int(kv::DebounceByte(ms)), byte);
   }
 
-  // Inputs 1 to 5 come in an odd bit order; then the status, analogue 1 and 2, counters 1 and 2.
+  // Inputs 1 to 5 come in bits 4, 5, 0, 6, 7 (bits 1 to 3 are none); then the status, analogue 1
+  // and 2, counters 1 and 2.
   void inputPackets_data() {
     QTest::addColumn<QString>("packet");
     QTest::addColumn<QString>("decoded");
-    QTest::newRow("input 1 is bit 4") << "1001000000000000" << "1 1 0 0 0 0";
-    QTest::newRow("input 2 is bit 5") << "2001000000000000" << "2 1 0 0 0 0";
-    QTest::newRow("input 3 is bit 0") << "0102000000000000" << "4 2 0 0 0 0";
-    QTest::newRow("input 4 is bit 6") << "4003000000000000" << "8 3 0 0 0 0";
-    QTest::newRow("input 5 is bit 7") << "8004000000000000" << "16 4 0 0 0 0";
-    QTest::newRow("bits 1 to 3: none") << "0e01000000000000" << "0 1 0 0 0 0";
-    QTest::newRow("all") << "ff017f8034120200" << "31 1 127 128 4660 2";
-    QTest::newRow("counters at top") << "000100ffffffffff" << "0 1 0 255 65535 65535";
+    const std::pair<const char*, const char*> rows[] = {
+        {"1001000000000000", "1 1 0 0 0 0"},         {"2001000000000000", "2 1 0 0 0 0"},
+        {"0102000000000000", "4 2 0 0 0 0"},         {"4003000000000000", "8 3 0 0 0 0"},
+        {"8004000000000000", "16 4 0 0 0 0"},        {"0e01000000000000", "0 1 0 0 0 0"},
+        {"ff017f8034120200", "31 1 127 128 4660 2"}, {"000100ffffffffff", "0 1 0 255 65535 65535"}};
+    for (const auto& [packet, decoded] : rows) QTest::newRow(packet) << packet << decoded;
   }
   void inputPackets() {
     QFETCH(QString, packet);
@@ -224,47 +216,10 @@ class BoardTest : public QObject {
     int a = 11, b = 12;
     none.ReadAllAnalog(a, b);
     QCOMPARE(QList<int>({a, b}), QList<int>({11, 12}));  // nothing filled in
-    QCOMPARE(none.ReadAllDigital(), 0);
-    QCOMPARE(none.ReadCounter(1), 0);
-    QCOMPARE(none.ReadAnalogChannel(1), 0);
+    QCOMPARE(none.ReadAllDigital() + none.ReadCounter(1) + none.ReadAnalogChannel(1), 0);
     none.CloseDevice();
     QCOMPARE(changed.count(), 0);
     QVERIFY(none.Outputs() == kv::BoardOutputState{});
-  }
-
-  void loopbackWiresOutputsToInputs() {
-    kv::VirtualScheduler clock;
-    RecordingBoard board(clock);
-    board.SetLoopback(true);
-    board.OpenDevice(0);
-    board.WriteAllDigital(0xF3);  // outputs 1, 2, 5 to 8: inputs 1, 2 and 5
-    board.OutputAllAnalog(40, 200);
-    QCOMPARE(board.ReadAllDigital(), 0x13);
-    QCOMPARE(board.ReadDigitalChannel(5), true);
-    QCOMPARE(board.ReadDigitalChannel(3), false);
-    int a = 0, b = 0;
-    board.ReadAllAnalog(a, b);
-    QCOMPARE(QList<int>({a, b}), QList<int>({40, 200}));
-    board.ClearDigitalChannel(1);
-    board.SetDigitalChannel(1);  // a second rise on input 1
-    QCOMPARE(board.ReadCounter(1), 2);
-    QCOMPARE(board.ReadCounter(2), 1);
-    board.ResetCounter(1);
-    QCOMPARE(board.ReadCounter(1), 0);
-    QCOMPARE(board.ReadCounter(2), 1);
-  }
-
-  void aLongRunKeepsOnlyTheNewestCalls() {
-    kv::VirtualScheduler clock;
-    RecordingBoard board(clock);
-    board.SetKeepLimit(3);
-    board.OpenDevice(0);
-    for (int v = 1; v <= 5; ++v) board.WriteAllDigital(v);
-    QCOMPARE(board.Log(),
-             (QStringList{"0 WriteAllDigital(3)", "0 WriteAllDigital(4)", "0 WriteAllDigital(5)"}));
-    QCOMPARE(Hex(board.Packets()),
-             (QStringList{"05 03 00 00 00 00 00 00", "05 04 00 00 00 00 00 00",
-                          "05 05 00 00 00 00 00 00"}));
   }
 
   // The board of the card address is opened and reset; every packet then reaches the wire, in

@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 
 #include "base/box_text.h"
 #include "hardware/dcc_link.h"
@@ -71,7 +72,9 @@ class DccLinkTest : public QObject {
     QCOMPARE(r.t.dialogs.Transcript().size(), 1);
     const kv::DialogRecord& prompt = r.t.dialogs.Last();
     QCOMPARE(prompt.title, QStringLiteral("DCC Box disconnected"));
-    QCOMPARE(prompt.text, kv::texts::BoxPortPrompt({"1 = /dev/fake0", "2 = /dev/fake1"}));
+    const QString gap(40, ' ');  // the box shows each part on a line of its own
+    QCOMPARE(prompt.text, "use zero for offline operation" + gap + "u.s.b. port connected below" +
+                              gap + "1 = /dev/fake0" + gap + "2 = /dev/fake1");
     QCOMPARE(prompt.defaultText, QStringLiteral("0"));
     QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("0\r\n"));
     QVERIFY(!r.link.Online());
@@ -168,7 +171,8 @@ class DccLinkTest : public QObject {
     QVERIFY(r.log->opened.isEmpty());
   }
 
-  // Cancel stops asking: off-line for this run, while port.txt keeps the number for the next.
+  // Cancel stops asking: off-line for this run, while BoxPort (which the relay stack of
+  // "DCC + DC" goes by) and port.txt keep the number.
   void cancelIsOffLineForThisRunOnly() {
     Rig r;
     r.log->answers = false;
@@ -176,7 +180,7 @@ class DccLinkTest : public QObject {
     r.link.ReadPortFile();
     r.link.OpenDccBox();  // the scripted prompt answers Cancel
     QCOMPARE(r.t.dialogs.Transcript().size(), 1);
-    QCOMPARE(r.m.BoxPort, std::uint8_t(0));
+    QCOMPARE(r.m.BoxPort, std::uint8_t(3));
     QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("3\r\n"));
     QVERIFY(!r.link.Online());
   }
@@ -201,22 +205,12 @@ class DccLinkTest : public QObject {
 
   void portAnswers_data() {
     QTest::addColumn<QString>("answer");
-    QTest::addColumn<int>("port");  // -1: not a port number
-    QTest::newRow("0") << "0" << 0;
-    QTest::newRow("3") << "3" << 3;
-    QTest::newRow("spaces") << "  7 " << 7;
-    QTest::newRow("half to even down") << "2.5" << 2;
-    QTest::newRow("half to even up") << "3.5" << 4;
-    QTest::newRow("255") << "255" << 255;
-    QTest::newRow("255.4") << "255.4" << 255;
-    QTest::newRow("255.5 is 256") << "255.5" << -1;
-    QTest::newRow("256") << "256" << -1;
-    QTest::newRow("-1") << "-1" << -1;
-    QTest::newRow("-0.4") << "-0.4" << 0;
-    QTest::newRow("name") << "COM1" << -1;
-    QTest::newRow("device") << "/dev/ttyUSB0" << -1;
-    QTest::newRow("comma") << "3,0" << -1;
-    QTest::newRow("blank") << "   " << -1;
+    QTest::addColumn<int>("port");  // -1: not a port number; halves go to the even number
+    const std::pair<const char*, int> rows[] = {
+        {"0", 0},     {"3", 3},       {"  7 ", 7},          {"2.5", 2},  {"3.5", 4},
+        {"255", 255}, {"255.4", 255}, {"255.5", -1},        {"256", -1}, {"-1", -1},
+        {"-0.4", 0},  {"COM1", -1},   {"/dev/ttyUSB0", -1}, {"3,0", -1}, {"   ", -1}};
+    for (const auto& [answer, port] : rows) QTest::newRow(answer) << QString(answer) << port;
   }
   void portAnswers() {
     QFETCH(QString, answer);
@@ -225,17 +219,18 @@ class DccLinkTest : public QObject {
     QCOMPARE(parsed.has_value() ? int(*parsed) : -1, port);
   }
 
+  // The slider's 0.2 to 2 s; a stored 0.02 is held to 100 ms, anything unreadable is 1 s; on the
+  // relay stack the dwell is in ms already.
   void pulseFollowsTheDwell_data() {
     QTest::addColumn<QString>("system");
     QTest::addColumn<float>("dwell");
     QTest::addColumn<int>("pulse");
-    QTest::newRow("slider bottom") << "DCC" << 0.2f << 200;
-    QTest::newRow("default") << "DCC" << 1.0f << 1000;
-    QTest::newRow("slider top") << "DCC" << 2.0f << 2000;
-    QTest::newRow("stored 0.02") << "DCC" << 0.02f << 100;
-    QTest::newRow("too long") << "DCC" << 3.0f << 2000;
-    QTest::newRow("not a number") << "DCC" << std::numeric_limits<float>::quiet_NaN() << 1000;
-    QTest::newRow("relay ms") << "DCC + DC" << 1000.0f << 1000;
+    const std::tuple<const char*, float, int> rows[] = {
+        {"DCC", 0.2f, 200},  {"DCC", 1.0f, 1000}, {"DCC", 2.0f, 2000},        {"DCC", 0.02f, 100},
+        {"DCC", 3.0f, 2000}, {"DCC", NAN, 1000},  {"DCC + DC", 1000.0f, 1000}};
+    for (const auto& [system, dwell, pulse] : rows) {
+      QTest::addRow("%s %g", system, double(dwell)) << QString(system) << dwell << pulse;
+    }
   }
   void pulseFollowsTheDwell() {
     QFETCH(QString, system);
@@ -245,34 +240,25 @@ class DccLinkTest : public QObject {
   }
 
   // A throw: on, the pulse, off, the settling time. Only the frame's own bytes go out.
-  void throwSendsOnThenOffAfterThePulse() {
-    Rig r;
-    r.Connect();
-    QVERIFY(r.Throw(0, "0L"));
-    r.t.scheduler.Advance(400 + kv::AccessoryPulses::kSettleMs - 1);
-    QCOMPARE(r.log->Bytes(), (QList<QByteArray>{Hex("520188DB"), Hex("520180D3")}));
-    QCOMPARE(r.Times(), (QList<qint64>{0, 400}));
-    QVERIFY(r.link.Busy());
-    r.t.scheduler.Advance(1);
-    QVERIFY(!r.link.Busy());
-  }
-
-  // Throws asked for while one runs wait their turn, each with the side it was asked with.
+  // Throws asked for while one runs wait their turn, each with the side it was asked with; the
+  // link is busy until the last one has settled.
   void throwsQueueBehindTheRunningOne() {
     Rig r;
     r.Connect();
-    r.Throw(0, "0L");
+    QVERIFY(r.Throw(0, "0L"));
     r.t.scheduler.Advance(100);
     r.Throw(5, "5R");
     r.m.DwellTime = 1.0f;  // taken by the throw asked for after it
     r.Throw(255, "R");
-    r.t.scheduler.Advance(5'000);
+    r.t.scheduler.Advance(2300 + kv::AccessoryPulses::kSettleMs - 1 - 100);
+    QVERIFY(r.link.Busy());
+    r.t.scheduler.Advance(1);
+    QVERIFY(!r.link.Busy());
     QCOMPARE(r.log->Bytes(),
              (QList<QByteArray>{Hex("520188DB"), Hex("520180D3"), Hex("52028BDB"), Hex("520283D3"),
                                 Hex("52408F9D"), Hex("52408795")}));
     // 0: on at 0, off at 400; 5 waits for 0 to settle (650), off at 1050; 255 from 1300 for 1 s.
     QCOMPARE(r.Times(), (QList<qint64>{0, 400, 650, 1050, 1300, 2300}));
-    QVERIFY(!r.link.Busy());
   }
 
   void throwsThatCannotBeFiredSendNothing() {
@@ -377,6 +363,31 @@ class DccLinkTest : public QObject {
     QCOMPARE(withTerminal.DeviceName(1), QStringLiteral("/dev/pts/7"));
     QCOMPARE(withTerminal.Numbering().first(), QStringLiteral("1 = /dev/pts/7"));
 #endif
+  }
+
+  // Adapters with persistent names come first, in the order of the names, not of discovery.
+  void persistentNamesComeFirstInTheirOrder() {
+    const QString a = "/dev/serial/by-id/usb-A", b = "/dev/serial/by-id/usb-B";
+    QCOMPARE(kv::StableSerialOrder({{b, "/dev/ttyUSB0"}, {a, "/dev/ttyUSB1"}},
+                                   {"/dev/ttyS0", "/dev/ttyUSB1", "/dev/ttyUSB0"}),
+             (QStringList{a, b, "/dev/ttyS0"}));
+  }
+
+  // A port number opens the device it meant, or asks when that is gone; an answer keeps its.
+  void thePortNumberLeadsToTheDeviceItMeant() {
+    for (const QString meant : {"/dev/fake1", "/dev/fake7"}) {
+      Rig r;
+      r.t.Write(kv::kPortFile, "1\r\n");
+      r.t.Write(kv::kPortDeviceFile, '"' + meant.toLatin1() + "\"\r\n");
+      r.link.ReadPortFile();
+      r.t.dialogs.QueueText("2");
+      r.link.OpenDccBox();
+      QCOMPARE(r.log->opened, QStringList{"/dev/fake1"});
+      QCOMPARE(r.t.dialogs.Transcript().first().text.startsWith(
+                   kv::texts::BoxPortPrompt({kv::texts::BoxDeviceGone(meant)})),
+               meant.endsWith('7'));
+      QCOMPARE(r.t.Read(kv::kPortDeviceFile), QByteArray("\"/dev/fake1\"\r\n"));
+    }
   }
 };
 

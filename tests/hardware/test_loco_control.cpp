@@ -242,6 +242,10 @@ class LocoControlTest : public QObject {
         r.t.dialogs.Last().text.endsWith("loco.txt\nline 2: the chip \"47\" is not four digits "
                                          "from 0001 to 9999"));
     QCOMPARE(int(r.loco.WriteLoco("0005", "5")), int(LocoControl::AddOutcome::kRefused));
+    QVERIFY(
+        r.t.dialogs.Last().text.endsWith("loco.txt could not be read from line 2 on. Writing "
+                                         "the list now would drop the locos after it: "
+                                         "correct the file, then open the layout again."));
     QCOMPARE(kv::test::ReadLayoutFile(r.t, "loco.txt"), bad);
   }
 };

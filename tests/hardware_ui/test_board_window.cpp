@@ -314,6 +314,24 @@ class BoardWindowTest : public QObject {
              (QStringList{"0 OpenDevice(0) = 0", "0 WriteAllDigital(6)", "1000 WriteAllDigital(7)",
                           "1100 ClearAllDigital()", "1100 CloseDevice()"}));
   }
+
+  // Every caption of the panel, text for text.
+  void theCaptionsAreThePanels_data() {
+    QTest::addColumn<QString>("row");
+    const QString rows = QStringLiteral(
+        "fraCardAddress=Card Address;Check1_0=SK5;Check1_1=SK6;Connect=Connect;fraInputs=Inputs;"
+        "fraOutputs=Outputs;SetAllDig=Set All Digital;ClearAllDig=Clear All Digital;Check4=Output "
+        "Test;SetAllAnalog1=Set All Analog;ClearAllAnalog1=Clear All Analog;Reset1=Reset;Reset2="
+        "Reset;fraDebounce1=Debounce Time;Option1_0=0ms;Option1_1=2ms;Option2_3=1000ms");
+    for (const QString& row : rows.split(';')) QTest::newRow(qPrintable(row)) << row;
+  }
+  void theCaptionsAreThePanels() {
+    QFETCH(QString, row);
+    Panel p;
+    QWidget* w = Find<QWidget>(p.form2.get(), row.section('=', 0, 0));
+    QCOMPARE(w->property(w->inherits("QGroupBox") ? "title" : "text").toString(),
+             row.section('=', 1));
+  }
 };
 
 KV_TEST_MAIN(BoardWindowTest)

@@ -88,6 +88,18 @@ class LocoWindowTest : public QObject {
     QCOMPARE(r.Get<QListWidget>("lstLoco")->count(), 3);
   }
 
+  // A refused loco must not keep the throttle hidden: Escape gives it up.
+  void escapeLeavesAddModeWithoutAdding() {
+    Rig r;
+    r.Trigger("mnuAdd_0");
+    QTest::keyClicks(r.Get("txtChip"), "12");
+    r.Trigger("mnuAdd_1");
+    QTest::keyClick(r.Get("txtChip"), Qt::Key_Escape);
+    QVERIFY(!r.w.AddMode() && r.Get("fraControl")->isVisible());
+    QVERIFY(r.Get<QLineEdit>("txtChip")->text().isEmpty());
+    QCOMPARE(r.Get<QListWidget>("lstLoco")->count(), 2);
+  }
+
   void speedButtonsStandTallAndSayWhatTheyDo() {
     Rig r;
     auto* five = r.Get<QPushButton>("cmdLoco_5");

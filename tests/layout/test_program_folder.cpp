@@ -8,6 +8,7 @@
 #include "layout/port_file.h"
 #include "layout/program_folder.h"
 #include "layout/sundry_files.h"
+#include "layout/wait_file.h"
 #include "support/test_session.h"
 
 using kv::ProgramFolder;
@@ -18,6 +19,8 @@ class ProgramFolderTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // Stored paths resolve ignoring case; names that do not exist keep the stored spelling, and a
+  // writer gets the folders (not the file) made.
   void resolvesStoredPathsIgnoringCase() {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("Data/Layout Folders/My Layout"));
@@ -28,10 +31,13 @@ class ProgramFolderTest : public QObject {
              dir.path() + QStringLiteral("/Data/Layout Folders/My Layout/track.txt"));
     QCOMPARE(folder.Resolve(QStringLiteral("\\data\\vm110\\knobfwd0.bmp")),
              dir.path() + QStringLiteral("/Data/VM110/KnobFwd0.BMP"));
-    // Names that do not exist keep the stored spelling.
     QCOMPARE(folder.Resolve(QStringLiteral("\\Data\\New Folder\\x.txt")),
              dir.path() + QStringLiteral("/Data/New Folder/x.txt"));
     QCOMPARE(folder.Resolve(QStringLiteral("/data/vm110")), dir.path() + QStringLiteral("/Data/VM110"));
+    const QString path = folder.ResolveForWrite(QStringLiteral("\\data\\sundries\\coord.txt"));
+    QCOMPARE(path, dir.path() + QStringLiteral("/Data/sundries/coord.txt"));
+    QVERIFY(QFileInfo(dir.path() + QStringLiteral("/Data/sundries")).isDir());
+    QVERIFY(!QFileInfo::exists(path));
   }
 
   void anExactMatchWinsOverOtherCases() {
@@ -41,17 +47,6 @@ class ProgramFolderTest : public QObject {
     const ProgramFolder folder(dir.path());
     QCOMPARE(folder.Resolve(QStringLiteral("\\DATA")), dir.path() + QStringLiteral("/DATA"));
     QCOMPARE(folder.Resolve(QStringLiteral("\\data")), dir.path() + QStringLiteral("/data"));
-  }
-
-  void writersGetTheirFoldersCreated() {
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("Data"));
-    const ProgramFolder folder(dir.path());
-    QString error;
-    const QString path = folder.ResolveForWrite(QStringLiteral("\\data\\sundries\\coord.txt"), &error);
-    QCOMPARE(path, dir.path() + QStringLiteral("/Data/sundries/coord.txt"));
-    QVERIFY(QFileInfo(dir.path() + QStringLiteral("/Data/sundries")).isDir());
-    QVERIFY(!QFileInfo::exists(path));  // the file itself is the writer's to make
   }
 
   void choosesTheProgramFolder() {
@@ -94,15 +89,6 @@ class ProgramFolderTest : public QObject {
     QCOMPARE(leftovers, QStringList{QStringLiteral("x.txt")});
   }
 
-  void versionFileHoldsOneQuotedString() {
-    TestSession t;
-    QVERIFY(kv::WriteVersionFile(t.session.folder, QStringLiteral("DCC + DC")));
-    QCOMPARE(t.Read(kv::kVersionFile), QByteArray("\"DCC + DC\"\r\n"));
-    QString system;
-    QVERIFY(kv::ReadVersionFile(t.session.folder, &system));
-    QCOMPARE(system, QStringLiteral("DCC + DC"));
-  }
-
   // Missing or empty, the file leaves the value alone; any other text is taken as it stands.
   void versionFileIsTakenAsItStands() {
     TestSession t;
@@ -115,16 +101,6 @@ class ProgramFolderTest : public QObject {
     t.Write(kv::kVersionFile, "");
     QVERIFY(!kv::ReadVersionFile(t.session.folder, &system));
     QCOMPARE(system, QStringLiteral("Steam"));
-  }
-
-  void coordFileRoundTrip() {
-    TestSession t;
-    std::array<std::int32_t, 4> pos{4500, -150, 7, 7};
-    QVERIFY(kv::WriteCoordFile(t.session.folder, pos));
-    QCOMPARE(t.Read(kv::kCoordFile), QByteArray("4500,-150\r\n"));
-    std::array<std::int32_t, 4> back{};
-    QVERIFY(kv::ReadCoordFile(t.session.folder, &back));
-    QCOMPARE(back, (std::array<std::int32_t, 4>{4500, -150, 0, 0}));
   }
 
   // The files a first run does not have are created empty and read as nothing (port 0: off-line).
@@ -140,16 +116,56 @@ class ProgramFolderTest : public QObject {
     }
   }
 
+  // A dwell in seconds suits the DCC box, one in ms the relay stack; anything else gives the
+  // system's default. No file: the row's bytes are null.
+  void storedDwellIsMadeValidForTheSystem_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<float>("dwell");
+    const std::tuple<const char*, const char*, float> rows[] = {{"1.4\r\n", "DCC", 1.4f},
+                                                                {".5\r\n", "DCC", 0.5f},
+                                                                {".05\r\n", "DCC", 0.05f},
+                                                                {"0.5\r\n", "DC", 1000.0f},
+                                                                {"2500\r\n", "DCC + DC", 2500.0f},
+                                                                {"500\r\n", "DC", 500.0f},
+                                                                {"3000\r\n", "DCC", 1.0f},
+                                                                {"100\r\n", "DC", 1000.0f},
+                                                                {"7\r\n", "DCC", 1.0f},
+                                                                {"fast\r\n", "DC", 1000.0f},
+                                                                {"", "DCC", 1.0f},
+                                                                {nullptr, "DCC", 1.0f},
+                                                                {nullptr, "DC", 1000.0f}};
+    for (const auto& [file, system, dwell] : rows) {
+      QTest::addRow("%s on %s", file ? QByteArray(file).simplified().constData() : "none", system)
+          << QByteArray(file) << system << dwell;
+    }
+  }
+  void storedDwellIsMadeValidForTheSystem() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, system);
+    TestSession t;
+    if (!file.isNull()) t.Write(kv::kWaitFile, file);
+    QTEST(kv::ReadWaitFile(t.session.folder, system), "dwell");
+  }
+
+  void writesOneNumberAsTheFilesHoldIt() {
+    TestSession t;
+    QVERIFY(kv::WriteWaitFile(t.session.folder, 1000.0f));
+    QCOMPARE(t.Read(kv::kWaitFile), QByteArray("1000\r\n"));
+    QVERIFY(kv::WriteWaitFile(t.session.folder, 0.2f));
+    QCOMPARE(t.Read(kv::kWaitFile), QByteArray(".2\r\n"));
+    QCOMPARE(kv::ReadWaitFile(t.session.folder, "DCC"), 0.2f);
+  }
+
   void portFileContents_data() {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("port");
-    QTest::newRow("3") << QByteArray("3\r\n") << 3;
-    QTest::newRow("255, no line end") << QByteArray("255") << 255;
-    QTest::newRow("written on Linux") << QByteArray("12\n") << 12;
-    QTest::newRow("blank line first") << QByteArray("\r\n4\r\n") << 4;
-    QTest::newRow("256") << QByteArray("256\r\n") << 0;
-    QTest::newRow("negative") << QByteArray("-1\r\n") << 0;
-    QTest::newRow("a name") << QByteArray("\"COM3\"\r\n") << 0;
+    QTest::addColumn<int>("port");  // 0: off-line
+    const std::pair<const char*, int> rows[] = {{"3\r\n", 3},       {"255", 255},   {"12\n", 12},
+                                                {"\r\n4\r\n", 4},   {"256\r\n", 0}, {"-1\r\n", 0},
+                                                {"\"COM3\"\r\n", 0}};
+    for (const auto& [bytes, port] : rows) {
+      QTest::newRow(QByteArray(bytes).simplified().constData()) << QByteArray(bytes) << port;
+    }
   }
   void portFileContents() {
     QFETCH(QByteArray, bytes);

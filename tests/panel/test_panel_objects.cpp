@@ -28,7 +28,7 @@ struct ShownPanel {
 void WriteBitmap(const QString& path, const QSize& size, const QColor& colour) {
   QImage image(size, QImage::Format_RGB32);
   image.fill(colour);
-  QVERIFY(image.save(path, "BMP"));
+  if (!image.save(path, "BMP")) qFatal("cannot write %s", qPrintable(path));
 }
 
 QRgb Grey() { return qRgb(128, 128, 128); }
@@ -55,19 +55,19 @@ class PanelObjectsTest : public QObject {
     QFETCH(int, outer);
     QFETCH(int, inner);
     QFETCH(bool, dashed);
-    QFETCH(int, innerColour);
     TestSession t;
     Panel panel(t.session);
     panel.LoadTrack(4, {120, 450, 720, 450}, gauge);
     LineControl* black = panel.linBlack(4);
     LineControl* colour = panel.linColor(4);
-    QCOMPARE(QPoint(black->BorderWidth(), colour->BorderWidth()), QPoint(outer, inner));
-    QCOMPARE(QPoint(black->pen().width(), colour->pen().width()), QPoint(outer, inner));
+    QCOMPARE(QList<int>({black->BorderWidth(), colour->BorderWidth(), black->pen().width(),
+                         colour->pen().width()}),
+             QList<int>({outer, inner, outer, inner}));
     QVERIFY(black->pen().isCosmetic() && colour->pen().isCosmetic());
     const Qt::PenStyle style = dashed ? Qt::DashLine : Qt::SolidLine;
     QVERIFY(black->pen().style() == style && colour->pen().style() == style);
     QCOMPARE(black->pen().color(), QColor(Qt::black));
-    QCOMPARE(colour->pen().color(), QColor(QRgb(innerColour)));
+    QTEST(int(colour->pen().color().rgb() & 0xFFFFFF), "innerColour");
     QVERIFY(colour->zValue() > black->zValue());
     QCOMPARE(panel.lblTrk(4)->toolTip(), QStringLiteral("4"));
   }
@@ -77,17 +77,15 @@ class PanelObjectsTest : public QObject {
     ShownPanel s;
     s.panel.LoadTrack(1, {150, 1500, 3000, 1500}, 10);
     const QImage shot = s.Shot();
-    QCOMPARE(shot.pixel(50, 94), Grey());
-    QCOMPARE(shot.pixel(50, 95), qRgb(0, 0, 0));
-    for (int y = 96; y <= 103; ++y) QCOMPARE(shot.pixel(50, y), qRgb(255, 255, 255));
-    QCOMPARE(shot.pixel(50, 104), qRgb(0, 0, 0));
-    QCOMPARE(shot.pixel(50, 105), Grey());
+    QList<QRgb> column, expected{Grey(), qRgb(0, 0, 0)};
+    for (int y = 94; y <= 105; ++y) column << shot.pixel(50, y);
+    expected << QList<QRgb>(8, qRgb(255, 255, 255)) << qRgb(0, 0, 0) << Grey();
+    QCOMPARE(column, expected);
     // Sliding by 1500 twips moves the drawing 100 px up; widths stay pixels.
     s.panel.SetOrigin(0, 1500);
     const QImage slid = s.Shot();
-    QCOMPARE(slid.pixel(50, 95), Grey());
-    QCOMPARE(slid.pixel(50, 0), qRgb(255, 255, 255));
-    QCOMPARE(slid.pixel(50, 4), qRgb(0, 0, 0));
+    QCOMPARE(QList<QRgb>({slid.pixel(50, 95), slid.pixel(50, 0), slid.pixel(50, 4)}),
+             QList<QRgb>({Grey(), qRgb(255, 255, 255), qRgb(0, 0, 0)}));
   }
 
   void labelsKeepTheirLookAndRedOnesStartHidden() {
@@ -98,12 +96,11 @@ class PanelObjectsTest : public QObject {
     panel.LoadLabel(1, points, 900, 1800);
     panel.LoadLabel(2, entry, 2250, 600);
     panel.show();
-    QVERIFY(!panel.Label(1)->isVisible());
-    QVERIFY(panel.Label(2)->isVisible());
+    QVERIFY(!panel.Label(1)->isVisible() && panel.Label(2)->isVisible());
     QCOMPARE(panel.LabelPosition(1), QPointF(900, 1800));
     QCOMPARE(panel.LabelPosition(2), QPointF(2250, 600));
-    QCOMPARE(panel.Label(2)->Caption(), QStringLiteral("PLATFORM 3"));
-    QCOMPARE(panel.Label(2)->toolTip(), QStringLiteral("PLATFORM 3"));
+    QCOMPARE(panel.Label(2)->Caption() + "|" + panel.Label(2)->toolTip(),
+             QStringLiteral("PLATFORM 3|PLATFORM 3"));
     QCOMPARE(panel.Label(2)->ForeColor(), 0x800000);
     QCOMPARE(panel.Label(2)->brush().color(), QColor(0, 0, 128));
     const QFont font = panel.Label(2)->font();
@@ -127,12 +124,10 @@ class PanelObjectsTest : public QObject {
     QVERIFY(error.isEmpty());
     QCOMPARE(s.panel.ImagePosition(1), QPointF(150, 300));
     QCOMPARE(s.panel.imgImage(1)->toolTip(), QStringLiteral("Goods shed"));
-    QImage shot = s.Shot();
-    QCOMPARE(shot.pixel(10, 20), qRgb(255, 0, 0));
-    QCOMPARE(shot.pixel(29, 29), qRgb(255, 0, 0));
-    QCOMPARE(shot.pixel(30, 20), Grey());
-    QCOMPARE(shot.pixel(10, 30), Grey());
-    QCOMPARE(shot.pixel(9, 20), Grey());
+    const QImage shot = s.Shot();
+    QCOMPARE(QList<QRgb>({shot.pixel(10, 20), shot.pixel(29, 29), shot.pixel(30, 20),
+                          shot.pixel(10, 30), shot.pixel(9, 20)}),
+             QList<QRgb>({qRgb(255, 0, 0), qRgb(255, 0, 0), Grey(), Grey(), Grey()}));
   }
 
   void aPictureOnTopCoversTheTrackAndOneBelowDoesNot() {
@@ -156,9 +151,8 @@ class PanelObjectsTest : public QObject {
                              &error));
     QCOMPARE(error, QStringLiteral("The picture file %1 does not exist.")
                         .arg(t.dir.path() + QStringLiteral("/data/gone.bmp")));
-    QVERIFY(panel.imgImage(3));
     QVERIFY(panel.imgImage(3)->Missing());
-    QCOMPARE(panel.imgImage(3)->pixmap().size(), QSize(32, 32));
+    QVERIFY(panel.imgImage(3)->pixmap().width() > 32);  // the crossed box, then "gone.bmp"
     QCOMPARE(panel.ImagePosition(3), QPointF(450, 750));
     QVERIFY(!panel.LoadImage(5, QString(), "", 0, 0, true, &error));
     QCOMPARE(error, QStringLiteral("No picture file is named."));
@@ -178,8 +172,7 @@ class PanelObjectsTest : public QObject {
     QString error;
     QVERIFY(panel.LoadSignal(2, QStringLiteral("\\data\\C3R2x.bmp"), "6", "8", 3000, 1500,
                              &error));
-    QCOMPARE(panel.imgSig(2)->toolTip(), QStringLiteral("6"));
-    QCOMPARE(panel.imgSig(2)->Tag(), QStringLiteral("8"));
+    QCOMPARE(panel.imgSig(2)->toolTip() + panel.imgSig(2)->Tag(), QStringLiteral("68"));
     QCOMPARE(panel.SignalPosition(2), QPointF(3000, 1500));
     QCOMPARE(panel.imgSig(2)->pixmap().size(), QSize(12, 30));
     // The other aspect's bitmap is missing: the stored picture stays.
@@ -194,8 +187,7 @@ class PanelObjectsTest : public QObject {
     panel.LoadSensor(1, 1200, 3450);
     panel.LoadLabel(1, {"A", 0, false, false, false, "", 8}, 1200, 3450);
     kv::SensorBox* box = panel.txtAws(1);
-    QCOMPARE(box->Text(), QStringLiteral(" AWS"));
-    QCOMPARE(box->toolTip(), QStringLiteral("sensor 1"));
+    QCOMPARE(box->Text() + "|" + box->toolTip(), QStringLiteral(" AWS|sensor 1"));
     QVERIFY(!box->Lit());
     QCOMPARE(panel.SensorPosition(1), QPointF(1200, 3450));
     QVERIFY(box->zValue() > panel.Label(1)->zValue());
@@ -251,11 +243,9 @@ class PanelObjectsTest : public QObject {
     panel.linBlack(2)->SetBorderColor(0x123456);
     panel.linBlack(3)->SetBorderColor(0xFFFF00);  // cyan
     panel.RepaintTrackLines();
-    QCOMPARE(panel.TrackRepaints(1), 1);
-    QCOMPARE(panel.TrackRepaints(2), 0);
-    QCOMPARE(panel.TrackRepaints(3), 1);
-    QCOMPARE(panel.linBlack(2)->BorderColor(), 0x123456);
-    QCOMPARE(panel.linBlack(3)->BorderColor(), 0xFFFF00);
+    QCOMPARE(QList<int>({panel.TrackRepaints(1), panel.TrackRepaints(2), panel.TrackRepaints(3),
+                         panel.linBlack(2)->BorderColor(), panel.linBlack(3)->BorderColor()}),
+             QList<int>({1, 0, 1, 0x123456, 0xFFFF00}));
   }
 
   void clicksReachTheObjectUnderThePointer() {

@@ -14,25 +14,32 @@ class PanelReadingTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void aPictureThatCannotBeLoadedIsNotLeftOnThePanel() {
+  // A picture whose bitmap is missing stands in its place as a crossed box, is counted, and is
+  // written back as it was; the reading goes on past it.
+  void aPictureThatCannotBeLoadedStandsInAndIsSavedBack() {
     TestSession t;
     kv::test::UseLayout(t);
     kv::test::WriteBitmap(t, "\\shed.bmp");
-    kv::test::WriteLayoutFile(t, "image.txt",
-                              "\"shed\",\"\\shed.bmp\",150,300,#TRUE#\r\n"
-                              "\"gone\",\"\\gone.bmp\",450,600,#FALSE#\r\n"
-                              "\"shed again\",\"\\shed.bmp\",750,900,#FALSE#\r\n");
+    const QByteArray imageFile =
+        "\"shed\",\"\\shed.bmp\",150,300,#TRUE#\r\n"
+        "\" gone \",\"\\gone.bmp\",450,600,#FALSE#\r\n"
+        "\"shed again\",\"\\shed.bmp\",750,900,#FALSE#\r\n";
+    kv::test::WriteLayoutFile(t, "image.txt", imageFile);
     kv::Panel panel(t.session);
     kv::PanelObjects objects(panel, t.session.model);
     const kv::ReadOutcome outcome = kv::ReadImages(t.session.model, t.session.folder, objects);
-    QVERIFY(outcome.stopped);
-    QCOMPARE(outcome.line, 2);
-    QVERIFY2(outcome.reason.contains("gone.bmp"), qPrintable(outcome.reason));
-    QCOMPARE(int(t.session.model.ImageCount), 1);
-    QVERIFY(panel.imgImage(1));
-    QCOMPARE(panel.imgImage(1)->toolTip(), QStringLiteral("shed"));
-    QCOMPARE(panel.imgImage(2), nullptr);  // what is not counted is not shown either
-    QCOMPARE(panel.imgImage(3), nullptr);
+    QVERIFY(!outcome.stopped);
+    QCOMPARE(outcome.unplaced.size(), 1);
+    QCOMPARE(outcome.unplaced[0].line, 2);
+    QCOMPARE(outcome.unplaced[0].reason,
+             "The picture file " + t.dir.path() + "/gone.bmp does not exist.");
+    QCOMPARE(int(t.session.model.ImageCount), 3);
+    QVERIFY(panel.imgImage(2)->Missing());
+    QVERIFY(panel.imgImage(2)->isVisible());
+    QCOMPARE(panel.imgImage(2)->toolTip(), QStringLiteral(" gone "));
+    QVERIFY(!panel.imgImage(3)->Missing());
+    QVERIFY(kv::WriteObjectFiles(t.session.model, objects).Ok());
+    QCOMPARE(kv::test::ReadLayoutFile(t, "image.txt"), imageFile);
   }
 
   void aSignalWithoutItsPictureKeepsItsPlaceAndIsSavedBack() {
@@ -43,7 +50,8 @@ class PanelReadingTest : public QObject {
     kv::Panel panel(t.session);
     kv::PanelObjects objects(panel, t.session.model);
     const kv::ReadOutcome outcome = kv::ReadSignals(t.session.model, t.session.folder, objects);
-    QCOMPARE(outcome.unplaced, QList<int>{1});
+    QCOMPARE(outcome.unplaced.size(), 1);
+    QCOMPARE(outcome.unplaced[0].index, 1);
     QCOMPARE(int(t.session.model.SignalCount), 1);
     QVERIFY(panel.imgSig(1)->Missing());
     QCOMPARE(panel.SignalPosition(1), QPointF(7000, 1500));

@@ -30,8 +30,9 @@ bool RecordingPanel::PlaceTrack(int i, QString*) {
 }
 
 bool RecordingPanel::PlaceImage(int i, const QString& bitmap, QString* error) {
-  if (!Loadable(bitmap, error)) return false;
+  // A picture whose bitmap is missing still stands at its place, as a signal does.
   images[i] = QPointF(model_.ObjX[i], model_.ObjY[i]);
+  if (!Loadable(bitmap, error)) return false;
   placed << QStringLiteral("image %1 %2,%3").arg(i).arg(model_.ObjX[i]).arg(model_.ObjY[i]);
   return true;
 }

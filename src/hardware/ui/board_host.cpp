@@ -30,7 +30,7 @@ BoardHost::~BoardHost() {
 
 void BoardHost::LoadBoardWindow() {
   if (window_) return;
-  window_ = std::make_unique<BoardWindow>(session_, *library_, mainWindow_);
+  window_ = std::make_unique<BoardWindow>(session_, *library_, mainWindow_, relay_.get());
 }
 
 void BoardHost::ShowBoardWindow() {

@@ -16,6 +16,7 @@
 #include "base/session.h"
 #include "hardware/board_library.h"
 #include "hardware/board_texts.h"
+#include "hardware/relay_stack.h"
 #include "hardware/ui/board_window_texts.h"
 
 namespace kv {
@@ -48,8 +49,8 @@ void SetLamp(QLabel* lamp, bool lit) {
 }
 }  // namespace
 
-BoardWindow::BoardWindow(Session& session, BoardLibrary& board, QWidget* parent)
-    : QWidget(parent, Qt::Window), session_(session), board_(board) {
+BoardWindow::BoardWindow(Session& session, BoardLibrary& board, QWidget* parent, RelayStack* relay)
+    : QWidget(parent, Qt::Window), session_(session), board_(board), relay_(relay) {
   setObjectName(QStringLiteral("Form2"));
   setWindowTitle(texts::BoardWindowTitle());
   timer1_ = std::make_unique<IntervalTimer>(session_.scheduler, [this]() { Timer1_Timer(); });
@@ -58,6 +59,10 @@ BoardWindow::BoardWindow(Session& session, BoardLibrary& board, QWidget* parent)
   timer1_->SetInterval(kTimer1Ms);
   timer2_->SetEnabled(false);
   timer2_->SetInterval(kTimer2Ms);
+  timReconnect_ = std::make_unique<IntervalTimer>(
+      session_.scheduler, [this]() { ShowCard(board_.OpenDevice(cardAddress_)); });
+  timReconnect_->SetEnabled(false);
+  timReconnect_->SetInterval(kReconnectMs);
 
   auto* grid = new QGridLayout(this);
   grid->setSizeConstraint(QLayout::SetFixedSize);
@@ -70,6 +75,8 @@ BoardWindow::BoardWindow(Session& session, BoardLibrary& board, QWidget* parent)
   grid->addWidget(BuildCounterFrame(2), 2, 3);
   grid->addWidget(BuildLampsFrame(), 3, 0, 1, 4);
   connect(&board_, &BoardLibrary::outputsChanged, this, &BoardWindow::ShowBoardOutputs);
+  connect(&board_, &BoardLibrary::boardLost, this, &BoardWindow::OnBoardLost);
+  if (relay_) connect(relay_, &RelayStack::outputsReleased, this, [this]() { OutputsHeld(); });
   ShowBoardOutputs(board_.Outputs());
 
   busy_ = false;
@@ -80,6 +87,7 @@ BoardWindow::BoardWindow(Session& session, BoardLibrary& board, QWidget* parent)
 BoardWindow::~BoardWindow() {
   timer1_.reset();
   timer2_.reset();
+  timReconnect_.reset();
   board_.CloseDevice();
 }
 
@@ -122,7 +130,13 @@ QGroupBox* BoardWindow::BuildInputsFrame() {
 
 QGroupBox* BoardWindow::BuildOutputsFrame() {
   auto* frame = Frame(QStringLiteral("fraOutputs"), texts::OutputsFrame());
-  auto* row = new QHBoxLayout(frame);
+  auto* column = new QVBoxLayout(frame);
+  auto* row = new QHBoxLayout;
+  column->addLayout(row);
+  held_ = new QLabel;
+  held_->setObjectName(QStringLiteral("lblOutputsHeld"));
+  held_->hide();
+  column->addWidget(held_);
   for (int i = 0; i < 8; ++i) {
     check3_[i] = new QCheckBox(QString::number(i + 1));
     check3_[i]->setObjectName(QStringLiteral("Check3_%1").arg(i));
@@ -247,20 +261,45 @@ void BoardWindow::ConnectCard() {
   const int sk6 = check1_[1]->isChecked() ? 1 : 0;
   cardAddress_ = 3 - (sk5 + 2 * sk6);
   const int h = board_.OpenDevice(cardAddress_);
+  ShowCard(h);
+  // Told at start and at each Connect; not at every try while a lost board is looked for.
+  const QString problem = h == -1 ? board_.OpenProblem() : QString();
+  if (!problem.isEmpty()) {
+    session_.dialogs.MessageBox(problem, msg::kInformation, texts::BoardProblemTitle());
+  }
+}
+
+void BoardWindow::ShowCard(int h) {
   const QString problem = h == -1 ? board_.OpenProblem() : QString();
   if (h == -1) {
-    // A board that is there is not called absent: the user is told why it cannot be used.
+    // A board that is there is not called absent: the tool tip says why it cannot be used.
     label1_->setText(problem.isEmpty() ? texts::CardNotFound(cardAddress_)
                                        : texts::CardNotOpened(cardAddress_));
   } else {
     label1_->setText(texts::CardConnected(h));
   }
   label1_->setToolTip(BoxText(problem));
-  if (!problem.isEmpty()) {
-    session_.dialogs.MessageBox(problem, msg::kInformation, texts::BoardProblemTitle());
-  }
   // Polling a board that is not there would show its inputs as all off.
   timer1_->SetEnabled(h >= 0);
+  // A board never found at start is not looked for: only one the program had.
+  const bool had = connected_;
+  connected_ = h >= 0;
+  SetLost(!connected_ && (had || lost_));
+}
+
+void BoardWindow::OnBoardLost() {
+  connected_ = false;
+  label1_->setText(texts::CardNotFound(cardAddress_));
+  label1_->setToolTip(QString());
+  timer1_->SetEnabled(false);
+  SetLost(true);
+}
+
+void BoardWindow::SetLost(bool lost) {
+  timReconnect_->SetEnabled(lost);
+  if (lost == lost_) return;
+  lost_ = lost;
+  emit lostChanged(lost);
 }
 
 void BoardWindow::Timer1_Timer() {
@@ -275,7 +314,28 @@ void BoardWindow::Timer1_Timer() {
   text_[1]->setText(QString::number(board_.ReadCounter(2)));
 }
 
-void BoardWindow::Check3_Click(int) {
+bool BoardWindow::OutputsHeld() {
+  const bool held = relay_ && relay_->HoldsOutputs();
+  held_->setText(held ? texts::OutputsHeld() : QString());
+  held_->setVisible(held);
+  return held;
+}
+
+bool BoardWindow::WarnedOnce(bool& warned, const QString& text) {
+  if (!relay_ || warned) return true;
+  warned = session_.dialogs.MessageBox(text, msg::kOkCancel | msg::kQuestion,
+                                       texts::RelayStackWarningTitle()) == msg::kOk;
+  return warned;
+}
+
+void BoardWindow::Check3_Click(int index) {
+  if (!busy_ && OutputsHeld()) {
+    // The box goes back as it was; its click writes nothing.
+    busy_ = true;
+    check3_[index]->toggle();
+    busy_ = false;
+    return;
+  }
   outputValue_ = 0;
   for (int bit = 0; bit < 8; ++bit) {
     if (check3_[bit]->isChecked()) outputValue_ += 1 << bit;
@@ -290,20 +350,28 @@ void BoardWindow::SetAllOutputBoxes(bool ticked) {
 }
 
 void BoardWindow::SetAllDig_Click() {
+  if (OutputsHeld() || !WarnedOnce(warnedSetAll_, texts::SetAllDigitalWarning())) return;
   SetAllOutputBoxes(true);
   board_.SetAllDigital();
 }
 
 void BoardWindow::ClearAllDig_Click() {
+  if (OutputsHeld()) return;
   SetAllOutputBoxes(false);
   board_.ClearAllDigital();
 }
 
 void BoardWindow::Check4_Click() {
+  if (check4_->isChecked() && !WarnedOnce(warnedOutputTest_, texts::OutputTestWarning())) {
+    const QSignalBlocker quiet(check4_);
+    check4_->setChecked(false);
+  }
   timer2_->SetEnabled(check4_->isChecked());
 }
 
 void BoardWindow::Timer2_Timer() {
+  // The light waits while the relay stack fires.
+  if (OutputsHeld()) return;
   board_.ClearDigitalChannel(position_ + 1);
   check3_[position_]->setChecked(false);
   position_ = (position_ + 1) % 8;

@@ -28,6 +28,22 @@ inline QString BoardLampsFrame() { return QStringLiteral("On the board"); }
 inline QString PwmValue(int channel, int value) {
   return QStringLiteral("PWM %1: %2").arg(channel).arg(value);
 }
+// The relay stack hangs on the digital outputs: what the panel may not do while it fires,
+// and what the panel's own bulk writes fire on it.
+inline QString OutputsHeld() {
+  return QStringLiteral("The relay stack is firing: the digital outputs are left to it until "
+                        "it has done.");
+}
+inline QString RelayStackWarningTitle() { return QStringLiteral("relay stack"); }
+inline QString SetAllDigitalWarning() {
+  return QStringLiteral("Set All Digital puts 255 on the outputs: on a relay stack that fires "
+                        "solenoid 254 and holds it until the outputs are cleared.");
+}
+inline QString OutputTestWarning() {
+  return QStringLiteral("The output test lights each output in turn: on a relay stack that "
+                        "selects and fires solenoids one after another.");
+}
+
 // F8 shows the panel from the main window.
 inline QString BoardWindowKey() { return QStringLiteral("F8"); }
 

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <cmath>
 
 #include "base/session.h"
@@ -49,9 +50,12 @@ DcKnobBox::DcKnobBox(Session& session, BoardLibrary& board, RelayStack& relay, Q
   setObjectName(QStringLiteral("fraBoxHM"));
   knobs_ = std::make_unique<DcKnobs>(DcKnobs::Outputs{
       [&board](int channel, int value) { board.OutputAnalogChannel(channel, value); },
-      [&session, &relay](int solenoid) {
+      [&session, &relay, self = QPointer<DcKnobBox>(this)](int solenoid,
+                                                           std::function<void()> written) {
         session.model.SolenoidNo = static_cast<std::uint8_t>(solenoid);
-        relay.FireRelayStack();
+        return RelayStack::WillWrite(relay.FireRelayStack([self, written]() {
+          if (self) written();
+        }));
       }});
   auto* outer = new QGridLayout(this);
   outer->setContentsMargins(6, 4, 6, 4);
@@ -65,7 +69,7 @@ DcKnobBox::DcKnobBox(Session& session, BoardLibrary& board, RelayStack& relay, Q
     picKnob_[k] = new KnobPicture(k, picBoxHM);
     picKnob_[k]->setToolTip(texts::KnobTip(k));
     picKnob_[k]->onDown = [this, k](Qt::MouseButton b) {
-      knobs_->MouseDown(k, ButtonNumber(b));
+      if (!knobs_->MouseDown(k, ButtonNumber(b))) session_.dialogs.Beep();
       ShowPercent();
     };
     // The release comes to the knob the button went down on.
@@ -87,6 +91,14 @@ DcKnobBox::DcKnobBox(Session& session, BoardLibrary& board, RelayStack& relay, Q
     ShowKnob(k);
   }
   ShowPercent();
+  // A board that comes back starts with its outputs off: a knob still showing power would jump
+  // from nothing to its notch at the next click.
+  connect(&board, &BoardLibrary::boardLost, this, [this]() {
+    knobs_->Stop();
+    ShowPercent();
+    ShowKnob(1);
+    ShowKnob(2);
+  });
   outer->addWidget(picBoxHM);
   setAutoFillBackground(true);
   hide();
@@ -94,7 +106,9 @@ DcKnobBox::DcKnobBox(Session& session, BoardLibrary& board, RelayStack& relay, Q
 
 DcKnobBox::~DcKnobBox() = default;
 
-void DcKnobBox::ResetDirectionTexts() { knobs_->ResetDirectionTexts(); }
+void DcKnobBox::ResetDirectionTexts() {
+  knobs_->ResetDirectionTexts();
+}
 
 void DcKnobBox::ShowPercent() {
   for (int k = 1; k <= 2; ++k) lblPwm_[k]->setText(knobs_->PercentText(k));

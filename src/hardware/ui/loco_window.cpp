@@ -385,6 +385,14 @@ void LocoWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
+void LocoWindow::keyPressEvent(QKeyEvent* event) {
+  if (addMode_ && event->key() == Qt::Key_Escape) {
+    LeaveAddMode();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
 void LocoWindow::ShowTitle() {
   setWindowTitle(texts::LocoWindowTitle() +
                  (link_.Online() ? QString() : texts::CaptionModemOff()));

@@ -108,6 +108,9 @@ class LocoWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Escape in add mode gives the typed loco up: a loco that is refused cannot keep the speed
+  // buttons hidden.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QMenuBar* BuildMenus();

@@ -1,0 +1,69 @@
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/qt_dialogs.h"
+#include "support/dialog_hand.h"
+#include "support/test_session.h"
+
+using kv::QtDialogs;
+using kv::test::DialogHand;
+namespace msg = kv::msg;
+
+// The dialogs the user sees, answered and closed with their close box.
+class QtDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aMessageBoxAnswersAsItsButtonsAllow_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("press");  // QMessageBox::NoButton: the window's close box
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("icon");
+    QTest::newRow("OK closed") << msg::kInformation << int(QMessageBox::NoButton) << msg::kOk
+                               << int(QMessageBox::Information);
+    QTest::newRow("OK, Cancel closed")
+        << msg::kOkCancel << int(QMessageBox::NoButton) << msg::kCancel << int(QMessageBox::NoIcon);
+    QTest::newRow("Yes, No closed") << (msg::kYesNo | msg::kQuestion) << int(QMessageBox::NoButton)
+                                    << msg::kNo << int(QMessageBox::Question);
+    QTest::newRow("Yes pressed") << (msg::kYesNo | msg::kCritical) << int(QMessageBox::Yes)
+                                 << msg::kYes << int(QMessageBox::Critical);
+  }
+  void aMessageBoxAnswersAsItsButtonsAllow() {
+    QFETCH(int, style);
+    QFETCH(int, press);
+    QFETCH(int, icon);
+    int shownIcon = -1;
+    DialogHand hand([&](QWidget* dialog) {
+      auto* box = qobject_cast<QMessageBox*>(dialog);
+      shownIcon = box->icon();
+      if (press == QMessageBox::NoButton) {
+        box->close();
+      } else {
+        box->button(QMessageBox::StandardButton(press))->click();
+      }
+    });
+    QtDialogs dialogs;
+    QTEST(dialogs.MessageBox("text", style, "title"), "answer");
+    QCOMPARE(shownIcon, icon);
+    QCOMPARE(hand.titles, QStringList{"title"});
+  }
+
+  void closedInputAndFileDialogsAnswerNothing() {
+    DialogHand hand([](QWidget* dialog) {
+      if (auto* input = qobject_cast<QInputDialog*>(dialog)) input->setTextValue("typed, closed");
+      dialog->close();
+    });
+    QtDialogs dialogs;
+    QCOMPARE(dialogs.InputBox("prompt", "title", "default"), QString());
+    QCOMPARE(dialogs.OpenFileName("Load", "project files (*.txt)|*.txt", 1, QDir::tempPath()),
+             QString());
+    QCOMPARE(hand.titles, (QStringList{"title", "Load"}));
+  }
+};
+
+KV_TEST_MAIN(QtDialogsTest)
+#include "test_qt_dialogs.moc"
