@@ -8,6 +8,7 @@
 
 #include "app/layout_commands.h"
 #include "app/main_window.h"
+#include "operation/signal_aspects.h"
 #include "panel/image_button.h"
 #include "panel/panel.h"
 #include "panel/toolbar_frame.h"
@@ -148,6 +149,33 @@ class DemoLayoutTest : public QObject {
     QCOMPARE(int(second.session.model.LabelCount), 11);
     QCOMPARE(int(second.session.model.TrackCount), 26);
     QCOMPARE(reopened->picScreen().TrackPosition(26).y2, 5400.0);
+  }
+
+  // The library holds every aspect the demo's signals can reach (cleared either way, towards
+  // any exit), and a click shows it.
+  void theDemosSignalsWorkByClick() {
+    TestSession t;
+    CopyTreeData(t);
+    auto main = OpenDemo(t);
+    const kv::LayoutModel& m = t.session.model;
+    for (int i = 1; i <= m.SignalCount; ++i) {
+      for (int k = 5; k <= 10; ++k) {
+        const QString exit = "to " + main->picScreen().Label(k)->Caption() + " ";
+        for (bool reverse : {false, true}) {
+          const QString name = kv::SetOffAspect(m.SignalPicture[i], reverse, exit);
+          QVERIFY2(QFile::exists(t.session.folder.Resolve(name)), qPrintable(name));
+        }
+      }
+    }
+    for (int i : {1, 2}) {
+      const QPoint at =
+          main->picScreen().mapFromScene(main->picScreen().imgSig(i)->sceneBoundingRect().center());
+      QTest::mouseClick(main->picScreen().viewport(), Qt::LeftButton, {}, at);
+    }
+    QCOMPARE(main->picScreen().imgSig(1)->PicturePath().section('/', -1), "C3Y2x.bmp");
+    QCOMPARE(main->picScreen().imgSig(2)->PicturePath().section('/', -1), "SHGxx.bmp");
+    QCOMPARE(main->picScreen().imgSig(2)->toolTip(), "26");
+    QCOMPARE(t.dialogs.Transcript().size(), 1);  // the load dialog only
   }
 
   void backupFromAToolbarFrame() {
