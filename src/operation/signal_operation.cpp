@@ -35,6 +35,7 @@ void SignalOperation::imgSig_MouseDown(int index, Qt::MouseButton button) {
       return;
     }
     number = output->number;
+    m.SolenoidNo = static_cast<std::uint8_t>(number);
     firing_.ThrowAccessory(number, output->side);
   } else {
     const auto solenoid = RelaySolenoidOf(coil);
@@ -48,7 +49,6 @@ void SignalOperation::imgSig_MouseDown(int index, Qt::MouseButton button) {
     firing_.FireLoop(button);
   }
   m.SigIdx = static_cast<std::uint8_t>(index);
-  m.SolenoidNo = static_cast<std::uint8_t>(number);
   // The picture changes once, whichever button: the coil is already on its way.
   ScanSignals(number, false, m.ExitName);
 }
