@@ -16,7 +16,6 @@ struct LayoutModel;
 // more, is odd.
 inline constexpr int kLowestCoil = 2;
 inline constexpr int kHighestCoil = 126;
-inline constexpr int kCoilChoices = (kHighestCoil - kLowestCoil) / 2 + 1;
 
 // The DC knobs reverse their sections through relays 2 and 6 (knob 1) and 4 and 8 (knob 2) of
 // the same stack: a signal coil on one of them would reverse a running section.
