@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLayout>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <utility>
 
@@ -16,6 +17,8 @@
 #include "operation/number_display.h"
 #include "operation/points_firing.h"
 #include "operation/send_number_group.h"
+#include "operation/signal_creation.h"
+#include "operation/signal_operation.h"
 #include "panel/image_button.h"
 #include "panel/panel.h"
 #include "panel/panel_area.h"
@@ -66,11 +69,33 @@ OperationControls::OperationControls(MainWindow& window, const OperationHost& ho
           [this](PanelObject kind, int index, Qt::MouseButton button) {
             if (kind == PanelObject::kLabel) Label_MouseDown(index, button);
           });
+  ConnectSignals();
   locoCalls_ = new LocoWindowCalls(window);
   connect(numbers_, &NumberDisplay::mouseMoved, &window, &MainWindow::ShowLocoWindow);
 }
 
 OperationControls::~OperationControls() = default;
+
+void OperationControls::ConnectSignals() {
+  Session& session = window_.session();
+  Panel& panel = window_.picScreen();
+  signals_ = new SignalOperation(session, panel, *firing_, this);
+  connect(&panel, &Panel::objectMouseDown, this,
+          [this](PanelObject kind, int index, Qt::MouseButton button) {
+            if (kind == PanelObject::kSignal) signals_->imgSig_MouseDown(index, button);
+          });
+  signalCreation_ = new SignalCreation(session, panel, this);
+  // Until the editor takes these: the new signal selected, the move option "one".
+  signalCreation_->SetEditorCalls({{}, [this, &session](int n) {
+                                     session.model.SignalOff[n] = true;
+                                     auto* one = window_.findChild<QRadioButton*>(
+                                         QStringLiteral("optMove_1"));
+                                     if (one) one->setChecked(true);
+                                   }});
+  if (auto* button = window_.findChild<ImageButton*>(QStringLiteral("imgBtnSig"))) {
+    connect(button, &ImageButton::mouseUp, signalCreation_, &SignalCreation::imgBtnSig_MouseUp);
+  }
+}
 
 ImageButton* OperationControls::imgBtnTog(int index) const {
   if (index >= 0 && index <= 2) return host_.imgBtnTog[static_cast<size_t>(index)];

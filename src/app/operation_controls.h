@@ -18,6 +18,8 @@ class MainWindow;
 class NumberDisplay;
 class PointsFiring;
 class SendNumberGroup;
+class SignalCreation;
+class SignalOperation;
 class ToolbarFrame;
 
 // The parts of the main window that the operating controls fill or join.
@@ -32,7 +34,7 @@ struct OperationHost {
 
 // Operating the layout from the main window: points label clicks, firing by number, the DCC
 // accessory by hand, the dwell setting, the number display, the DC knobs and the mode switch
-// (the picture array imgBtnTog). Built once the window has its board and DCC link.
+// (the picture array imgBtnTog), signals. Built once the window has its board and DCC link.
 class OperationControls : public QObject {
   Q_OBJECT
 
@@ -41,6 +43,8 @@ class OperationControls : public QObject {
   ~OperationControls() override;
 
   PointsFiring& firing() { return *firing_; }
+  SignalOperation& signalOperation() { return *signals_; }
+  SignalCreation& signalCreation() { return *signalCreation_; }
   AccessoryGroup& accessory() { return *accessory_; }
   DwellGroup& dwell() { return *dwell_; }
   NumberDisplay& numbers() { return *numbers_; }
@@ -67,10 +71,14 @@ class OperationControls : public QObject {
   // On "DC" the first picture shows and hides the DC box (outside Modify mode).
   void ToggleDcBox(std::uint8_t modeInForce);
   void ApplyModeGroups(bool operating);
+  // Signals are worked by click outside Modify mode and created by imgBtnSig in it.
+  void ConnectSignals();
 
   MainWindow& window_;
   OperationHost host_;
   PointsFiring* firing_ = nullptr;
+  SignalOperation* signals_ = nullptr;
+  SignalCreation* signalCreation_ = nullptr;
   SendNumberGroup* sendNumber_ = nullptr;
   AccessoryGroup* accessory_ = nullptr;
   DwellGroup* dwell_ = nullptr;

@@ -12,7 +12,8 @@ namespace {
 
 bool AnySignalSwitched(const LayoutModel& m) {
   for (int i = 1; i <= m.SignalCount; ++i) {
-    if (m.SignalOff[i]) return true;
+    // A selection that cleared SignalOff leaves the other aspect shown: still switched.
+    if (m.SignalOff[i] || ShowsOtherAspect(m, i)) return true;
   }
   return false;
 }

@@ -70,6 +70,9 @@ struct LayoutModel {
   ObjectTable<QString> SignalCoilB;
   ObjectTable<QString> SignalPicture;
   ObjectTable<bool> SignalOff{};  // switched to the other aspect; also the signals' selection
+  // The aspect code the stored picture had while the signal shows its other aspect; "" while it
+  // shows the stored one. Unlike SignalOff no selection touches it.
+  ObjectTable<QString> StoredAspect;
 
   // Selection flags: panel state, never stored.
   ObjectTable<bool> SensorSel{};
@@ -121,6 +124,7 @@ struct LayoutModel {
   QString EntryName;
   QString ExitName;
   QString SigMore;  // "more " or ""
+  bool SigReverse = false;  // the signal being worked clears to its second aspect (right button)
   int SigPathLength = 0;  // the length the signal picture routines kept last
 };
 
@@ -134,6 +138,13 @@ inline const KeptFile* FindKeptFile(const LayoutModel& m, const QString& path) {
 inline bool MayRewrite(const LayoutModel& m, const QString& path) {
   return FindKeptFile(m, path) == nullptr;
 }
+
+// A signal's picture path ends in its five-letter aspect code and ".bmp" ("\data\sig\C3R2x.bmp").
+inline constexpr int kAspectLength = 5;
+inline constexpr int kAspectTail = kAspectLength + 4;
+
+// Signal i shows the picture of its other aspect.
+inline bool ShowsOtherAspect(const LayoutModel& m, int i) { return !m.StoredAspect[i].isEmpty(); }
 
 // The count of a kind as the files and the panel use it.
 inline bool IsObjectIndex(int i, int count) { return i >= 1 && i <= count; }

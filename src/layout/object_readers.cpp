@@ -193,6 +193,7 @@ ReadOutcome ReadSignals(LayoutModel& m, const ProgramFolder& folder, ObjectPanel
                        m.ObjX[i] = x;
                        m.ObjY[i] = y;
                        m.SignalOff[i] = false;
+                       m.StoredAspect[i].clear();
                        QString why;
                        if (!panel.PlaceSignal(i, folder.Resolve(picture), &why)) {
                          out.unplaced << Unplaced{i, r.LineNumber(), why};

@@ -79,13 +79,20 @@ bool ComposeSignalFile(LayoutModel& m, const ObjectPanel& panel, QByteArray* byt
   bytes->clear();
   for (int i = 1; i <= m.SignalCount; ++i) {
     m.ObjIdx = static_cast<std::uint8_t>(i);
-    m.SignalCoilA[i] = panel.SignalToolTip(i);
+    // A signal showing its other aspect (rewritten by a deletion) keeps its stored coil A and
+    // picture: its tool-tip names coil B then.
+    QString picture = m.SignalPicture[i];
+    if (ShowsOtherAspect(m, i)) {
+      picture = picture.chopped(qMin<qsizetype>(picture.size(), kAspectTail)) + m.StoredAspect[i] +
+                QStringLiteral(".bmp");
+    } else {
+      m.SignalCoilA[i] = panel.SignalToolTip(i);
+    }
     const QString tag = panel.SignalTag(i);
     if (!tag.isEmpty()) m.SignalCoilB[i] = tag;
     TakePosition(m, i, panel.SignalTopLeft(i));
     RecordWriter record;
-    record.Str(m.SignalCoilA[i]).Str(m.SignalCoilB[i]).Str(m.SignalPicture[i]).Int(m.ObjX[i]).Int(
-        m.ObjY[i]);
+    record.Str(m.SignalCoilA[i]).Str(m.SignalCoilB[i]).Str(picture).Int(m.ObjX[i]).Int(m.ObjY[i]);
     if (!Append(bytes, record, "signal", i, error)) return false;
   }
   return true;

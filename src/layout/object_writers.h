@@ -18,7 +18,8 @@ bool ComposeLabelFile(LayoutModel& model, const ObjectPanel& panel, QByteArray* 
                       QString* error);
 bool ComposeImageFile(LayoutModel& model, const ObjectPanel& panel, QByteArray* bytes,
                       QString* error);
-// Coil A is the signal's tool-tip; coil B its tag when it has one, else the table's coil B.
+// Coil A is the signal's tool-tip; coil B its tag when it has one, else the table's coil B. A
+// signal showing its other aspect is written as stored: the table's coil A, its stored picture.
 bool ComposeSignalFile(LayoutModel& model, const ObjectPanel& panel, QByteArray* bytes,
                        QString* error);
 // Every unit is renamed "track " followed by its number.

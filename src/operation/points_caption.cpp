@@ -19,15 +19,21 @@ std::optional<int> DigitsValue(QStringView digits, int limit) {
 }
 }  // namespace
 
-std::optional<int> RelaySolenoidOf(const QString& caption) {
+std::optional<int> LeadingNumberOf(const QString& text) {
   qsizetype start = 0;
-  while (start < caption.size() && caption.at(start) == QLatin1Char(' ')) ++start;
+  while (start < text.size() && text.at(start) == QLatin1Char(' ')) ++start;
   qsizetype end = start;
-  while (end < caption.size() && caption.at(end) >= QLatin1Char('0') &&
-         caption.at(end) <= QLatin1Char('9')) {
+  while (end < text.size() && text.at(end) >= QLatin1Char('0') &&
+         text.at(end) <= QLatin1Char('9')) {
     ++end;
   }
-  return DigitsValue(QStringView(caption).mid(start, end - start), kHighestRelaySolenoid);
+  return DigitsValue(QStringView(text).mid(start, end - start), kHighestAccessory);
+}
+
+std::optional<int> RelaySolenoidOf(const QString& caption) {
+  const auto number = LeadingNumberOf(caption);
+  if (!number || *number > kHighestRelaySolenoid) return std::nullopt;
+  return number;
 }
 
 std::optional<DccPoint> DccPointOf(const QString& caption) {
@@ -37,6 +43,15 @@ std::optional<DccPoint> DccPointOf(const QString& caption) {
   const auto number = DigitsValue(QStringView(caption).chopped(1).trimmed(), kHighestAccessory);
   if (!number) return std::nullopt;
   return DccPoint{*number, side};
+}
+
+std::optional<DccPoint> DccCoilOf(const QString& coil) {
+  if (coil.isEmpty()) return std::nullopt;
+  const QChar letter = coil.back().toUpper();
+  if (letter != QLatin1Char('A') && letter != QLatin1Char('B')) return DccPointOf(coil);
+  const auto number = DigitsValue(QStringView(coil).chopped(1).trimmed(), kHighestAccessory);
+  if (!number) return std::nullopt;
+  return DccPoint{*number, letter == QLatin1Char('A') ? QLatin1Char('L') : QLatin1Char('R')};
 }
 
 }  // namespace kv

@@ -8,6 +8,10 @@ namespace kv {
 
 // What a points label's caption names.
 
+// The leading number of a caption or a signal's coil (blanks before it skipped), 0 to 255, as
+// the solenoid number it names is compared; nothing without one ("fixed") or above 255.
+std::optional<int> LeadingNumberOf(const QString& text);
+
 // On the relay stack: the caption's leading number (blanks before it skipped), as long as its
 // firing number, one more, fits the eight outputs: 0 to 254. Nothing for a caption without a
 // leading number or with a larger one.
@@ -20,5 +24,10 @@ struct DccPoint {
   QChar side;  // 'L' or 'R'
 };
 std::optional<DccPoint> DccPointOf(const QString& caption);
+
+// A signal's coil on "DCC": the accessory number followed by A, worked as its first output
+// (as a caption ending in L), or B, its second (as R). A coil ending in L or R is taken as a
+// caption is.
+std::optional<DccPoint> DccCoilOf(const QString& coil);
 
 }  // namespace kv

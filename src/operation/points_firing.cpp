@@ -60,8 +60,10 @@ void PointsFiring::Label_MouseDown(int index, Qt::MouseButton button, const QStr
   FireLoop(button);
 }
 
-void PointsFiring::ThrowAccessory(int number) {
+void PointsFiring::ThrowAccessory(int number, QChar side) {
+  session_.model.PointSide = QString::number(number) + side;
   if (accessory_.setNumber) accessory_.setNumber(number);
+  if (accessory_.showSide) accessory_.showSide(side);
   dcc_.ThrowSolenoidDcc(accessory_.number ? accessory_.number() : number);
 }
 

@@ -46,9 +46,9 @@ class PointsFiring : public QObject {
   // The firing loop on SolenoidNo: once for the left button, again and again for the right one
   // until a left-button firing completes. Other buttons fire nothing.
   void FireLoop(Qt::MouseButton button);
-  // The DCC throw of `number` to the side in PointSide, its number shown in the accessory group
-  // (as the signals throw their coils).
-  void ThrowAccessory(int number);
+  // The DCC throw of accessory `number` to `side` ('L' or 'R'), which PointSide then names,
+  // shown in the accessory group (as the signals throw their coils).
+  void ThrowAccessory(int number, QChar side);
 
   // True from a firing's start until a left-button firing has completed that was asked for
   // after the newest repetition.

@@ -8,6 +8,7 @@
 
 #include "app/layout_commands.h"
 #include "app/main_window.h"
+#include "operation/signal_aspects.h"
 #include "panel/image_button.h"
 #include "panel/panel.h"
 #include "panel/toolbar_frame.h"
@@ -132,6 +133,27 @@ class DemoLayoutTest : public QObject {
     }
     // The demo comes back byte for byte: nothing read is changed by writing it again.
     for (const QString& f : files) QCOMPARE(Demo(t, f), before[f]);
+  }
+
+  // The library holds every aspect the demo's signals can reach (cleared either way), and a
+  // click shows it.
+  void theDemosSignalsWorkByClick() {
+    TestSession t;
+    CopyTreeData(t);
+    auto main = OpenDemo(t);
+    kv::Panel& panel = main->picScreen();
+    for (int i = 1; i <= t.session.model.SignalCount; ++i) {
+      for (bool reverse : {false, true}) {
+        const QString name = kv::SetOffAspect(t.session.model.SignalPicture[i], reverse, "");
+        QVERIFY2(QFile::exists(t.session.folder.Resolve(name)), qPrintable(name));
+      }
+      const QPoint at = panel.mapFromScene(panel.imgSig(i)->sceneBoundingRect().center());
+      QTest::mouseClick(panel.viewport(), Qt::LeftButton, {}, at);
+    }
+    QCOMPARE(panel.imgSig(1)->PicturePath().section('/', -1), "C3Y2x.bmp");
+    QCOMPARE(panel.imgSig(2)->PicturePath().section('/', -1), "SHGxx.bmp");
+    QCOMPARE(panel.imgSig(2)->toolTip(), "26");
+    QCOMPARE(t.dialogs.Transcript().size(), 1);  // the load dialog only
   }
 
   void backupFromAToolbarFrame() {

@@ -46,6 +46,20 @@ QImage ColourLight(const QColor& lit) {
   return image;
 }
 
+// A fixed signal, as at a buffer stop: a one-lamp head of the same make, its red lamp lit.
+QImage FixedRedLight() {
+  QImage image = Canvas(14, 36);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.fillRect(QRect(6, 10, 2, 26), kPost);
+  p.setPen(Qt::NoPen);
+  p.setBrush(kHead);
+  p.drawRoundedRect(QRectF(1, 0.5, 12, 10), 3, 3);
+  p.setBrush(kLampRed);
+  p.drawEllipse(QPointF(7, 5), 3.2, 3.2);
+  return image;
+}
+
 // A home semaphore: a red arm with a white stripe on a post, level for danger ('ON') or
 // raised for clear.
 QImage Semaphore(bool clear) {
@@ -101,12 +115,13 @@ QImage StationBuilding() {
 bool DrawBitmaps(const QString& data, QString* error) {
   const QString sig = data + QStringLiteral("/sig/");
   // Signal 1 shows C3R2x; switched off it becomes C3Y2x, or C3G2x when worked in reverse.
-  // Signal 2 shows SHRxx and becomes SHGxx.
+  // Signal 2 shows SHRxx and becomes SHGxx. C1Fxx, a fixed signal, has no other aspect.
   return Save(ColourLight(kLampRed), sig + QStringLiteral("C3R2x.bmp"), error) &&
          Save(ColourLight(kLampYellow), sig + QStringLiteral("C3Y2x.bmp"), error) &&
          Save(ColourLight(kLampGreen), sig + QStringLiteral("C3G2x.bmp"), error) &&
          Save(Semaphore(false), sig + QStringLiteral("SHRxx.bmp"), error) &&
          Save(Semaphore(true), sig + QStringLiteral("SHGxx.bmp"), error) &&
+         Save(FixedRedLight(), sig + QStringLiteral("C1Fxx.bmp"), error) &&
          Save(StationBuilding(), data + QStringLiteral("/pictures/station.bmp"), error);
 }
 
