@@ -57,6 +57,8 @@ class BoardLibrary : public QObject {
  signals:
   // The outputs changed: the board's output lamps would show it.
   void outputsChanged(const kv::BoardOutputState& outputs);
+  // A board was opened: it starts with every output off, whatever was shown before.
+  void boardOpened();
   // The open board went away (unplugged, or it failed): every call does nothing until it is
   // opened again.
   void boardLost();
