@@ -24,6 +24,7 @@ int BoardDevice::OpenDevice(int cardAddress) {
     if (!(before == state_)) emit outputsChanged(state_);
   }
   Called(QStringLiteral("OpenDevice"), {cardAddress}, {answer});
+  if (answer >= 0) emit boardOpened();
   return answer;
 }
 

@@ -59,6 +59,8 @@ class BoardLibrary : public QObject {
   void outputsChanged(const kv::BoardOutputState& outputs);
   // With no board open: the outputs as the calls made since would have set them.
   void outputsNotSent(const kv::BoardOutputState& outputs);
+  // A board was opened: it starts with every output off, whatever was shown before.
+  void boardOpened();
   // The open board went away (unplugged, or it failed): every call does nothing until it is
   // opened again.
   void boardLost();

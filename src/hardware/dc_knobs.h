@@ -33,7 +33,8 @@ class DcKnobs {
   void MouseUp();
   void DoubleClick(int knob);
 
-  // Both knobs back to stop, nothing sent: the board is gone, and its outputs with it.
+  // Both knobs back to stop, nothing sent: the board's outputs went off without them (it went
+  // away, or was opened afresh).
   void Stop();
 
   // Sets both direction texts to " Fwd" (done whenever coord.txt is read at start).

@@ -56,6 +56,7 @@ void DccLink::OpenDccBox() {
   deniedDevice_.clear();
   while (!session_.Ended()) {
     if (m.BoxPort > 0) {
+      const std::uint8_t stored = m.BoxPort;
       const QString device = BoxDevice();
       if (auto port = ProbeBox(device)) {
         if (device != boxDevice_) {
@@ -63,6 +64,8 @@ void DccLink::OpenDccBox() {
           boxDevice_ = device;
           WritePortDeviceFile(session_.folder, boxDevice_);
         }
+        // Found under another number: port.txt takes it, so the two files agree.
+        if (m.BoxPort != stored) kv::WritePortFile(session_.folder, m.BoxPort);
         Adopt(std::move(port));
         ShowConnected();
         return;

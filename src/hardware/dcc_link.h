@@ -47,7 +47,8 @@ class DccLink : public QObject {
   void WritePortFile();
 
   // Opens BoxPort and checks that the box answers the version request. BoxPort leads to the
-  // device it named when it was set, wherever the system's numbering has put it since; when
+  // device it named when it was set, wherever the system's numbering has put it since (port.txt
+  // then takes the number it has now); when
   // that device is gone nothing else is opened. While the box does not answer, the user is
   // asked for the port again; 0 leaves the link off-line, as does Cancel (for this run
   // only: BoxPort and port.txt keep their number).

@@ -61,6 +61,7 @@ QStringList StableSerialOrder(const QList<QPair<QString, QString>>& byId,
   QStringList links;
   QStringList named;
   for (const auto& [link, device] : byId) {
+    if (device.isEmpty()) continue;  // a link left behind by an adapter that has gone
     links << link;
     named << device;
   }

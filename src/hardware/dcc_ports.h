@@ -58,7 +58,8 @@ QStringList OrderSerialDevices(const QStringList& devices);
 
 // The numbering order where adapters have persistent names: the names (`byId`: each link with
 // the device it leads to) in their own order, which does not change with the order adapters
-// were plugged in, then the devices no name leads to, in OrderSerialDevices' order.
+// were plugged in, then the devices no name leads to, in OrderSerialDevices' order. A name that
+// leads to no device ("") is left out.
 QStringList StableSerialOrder(const QList<QPair<QString, QString>>& byId,
                               const QStringList& devices);
 

@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <QTest>
 
 #include "app/main_window.h"
@@ -23,6 +24,7 @@ class GaugeShownTest : public QObject {
     const QByteArray unit = "\"track 1\",0,0,750,0,4\r\n";
     QTest::newRow("from gauge.txt") << unit << QByteArray("6\r\n") << 6;
     QTest::newRow("out of range: the last unit") << unit << QByteArray("11\r\n") << 4;
+    QTest::newRow("missing: the last unit") << unit << QByteArray("-") << 4;
     QTest::newRow("neither: as a new layout") << QByteArray() << QByteArray("-") << 10;
   }
   void theTrackButtonShowsCurGauge() {
@@ -41,6 +43,7 @@ class GaugeShownTest : public QObject {
     QCOMPARE(kv::test::Find<kv::ImageButton>(&main, "imgBtnTrk")->toolTip(),
              QStringLiteral("gauge %1").arg(gauge));
     QCOMPARE(main.picScreen().TemplateOuterWidth(), gauge);
+    QCOMPARE(QFileInfo::exists(t.session.model.GaugeFile), gaugeFile != "-");  // not made
   }
 };
 

@@ -94,18 +94,6 @@ class LoadChainTest : public QObject {
     QCOMPARE(t.dialogs.Transcript().size(), 1);  // the load dialog, nothing else
   }
 
-  void aLayoutWithoutGaugeFileKeepsTheLastTrackWidth() {
-    TestSession t;
-    kv::test::UseLayout(t, "Yard");
-    kv::test::WriteLayoutFile(t, "track.txt", "\"track 1\",0,0,750,0,4\r\n");
-    t.dialogs.QueueText(t.dir.path() + "/Yard.txt");
-    FakeSteps steps(t);
-    QVERIFY(kv::OpenLayout(t.session, steps));
-    QCOMPARE(t.session.model.CurGauge, std::uint8_t(4));
-    QVERIFY(steps.log.contains("gauge 4"));
-    QVERIFY(!QFileInfo::exists(t.session.model.GaugeFile));
-  }
-
   void cancelInTheLoadDialogEndsBeforeAnythingIsRead() {
     TestSession t;
     FakeSteps steps(t);

@@ -278,7 +278,8 @@ class OperatingToolbarTest : public QObject {
     QVERIFY(loco.isVisible());
   }
 
-  // A board pulled out is announced, the knobs stop, and it is looked for every 3 s.
+  // A board pulled out is announced, the knobs stop, and it is looked for every 3 s. Back, its
+  // outputs are off, and so are the knobs, whatever they were turned to meanwhile.
   void aLostBoardIsAnnouncedAndFoundAgain() {
     OperatingRig r("DC");
     r.t.session.model.ClockOn = true;
@@ -289,6 +290,7 @@ class OperatingToolbarTest : public QObject {
     QVERIFY(!form2->Timer1().Running() && r.Shown("fraBoard"));
     QVERIFY(r.main->windowTitle().endsWith("Yard in Kelvarne DC   board OFF"));
     QCOMPARE(Label(r, "lblPwm_1")->text(), QStringLiteral("0"));
+    r.Click(QStringLiteral("picKnob_1"), Qt::RightButton);
     r.t.scheduler.Advance(6000);
     r.Board().PlugIn();
     r.t.scheduler.Advance(10'000);
@@ -296,6 +298,10 @@ class OperatingToolbarTest : public QObject {
              "3000 OpenDevice(0) = -1, 6000 OpenDevice(0) = -1, 9000 OpenDevice(0) = 0");
     QCOMPARE(Find<QLabel>(form2, "Label1")->text(), QStringLiteral("Card 0 connected"));
     QVERIFY(form2->Timer1().Running() && !r.Shown("fraBoard"));
+    QCOMPARE(Label(r, "lblPwm_1")->text(), QStringLiteral("0"));
+    r.Click(QStringLiteral("picKnob_1"));  // turning down never gives power
+    QCOMPARE(r.BoardLog().filter("OutputAnalog").last(2).join(", "),
+             "16000 OutputAnalogChannel(1, 0), 16000 OutputAnalogChannel(1, 0)");
   }
 
   // The panel warns once before bulk writes, and gives the outputs to a firing relay stack.

@@ -32,20 +32,6 @@ class WindowsTest : public QObject {
     QVERIFY(!Find<QLabel>(&form0, "imgIcon")->pixmap().isNull());
   }
 
-  // The first run asks for the control system; a later one takes it from version.txt.
-  void theStartWindowLoadsTheControlSystem() {
-    TestSession t;
-    t.dialogs.QueueText("DC");
-    kv::StartWindow(t.session, nullptr).Load();
-    QCOMPARE(t.session.model.ControlSystem, QStringLiteral("DC"));
-    QCOMPARE(t.Read(kv::kVersionFile), QByteArray("\"DC\"\r\n"));
-    TestSession u;
-    u.Write(kv::kVersionFile, "\"DCC\"\r\n");
-    kv::StartWindow(u.session, nullptr).Load();
-    QCOMPARE(u.session.model.ControlSystem, QStringLiteral("DCC"));
-    QVERIFY(u.dialogs.Transcript().isEmpty());
-  }
-
   void onlyALeftClickStarts() {
     TestSession t;
     int opened = 0;
@@ -88,15 +74,6 @@ class WindowsTest : public QObject {
     QWidget* loco0 = Find<QWidget>(main.get(), "imgBtnTog_0");
     QCOMPARE(loco0->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).first(),
              loco0);
-  }
-
-  void operateLeavesNewLayoutFalse() {
-    TestSession t;
-    t.session.model.ControlSystem = "DC";
-    kv::StartWindow form0(t.session, [&]() -> kv::MainWindow* { return nullptr; });
-    form0.cmdSelect_MouseUp(2, Qt::LeftButton);
-    QCOMPARE(t.session.model.ProgMode, std::uint8_t(2));
-    QVERIFY(!t.session.model.NewLayout);
   }
 
   void captionFormat_data() {

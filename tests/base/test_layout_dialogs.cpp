@@ -212,25 +212,6 @@ class LayoutDialogsTest : public QObject {
     }
   }
 
-  void message2NamesTheFileAndTheLine() {
-    TestSession t;
-    kv::test::UseLayout(t);
-    kv::test::WriteLayoutFile(t, "track.txt", "\"track 1\",0,0,75,0,3\r\n\r\n\"track 2\",0,x,75,0,3\r\n");
-    kv::test::WriteLayoutFile(t, "sensor.txt", "1200,3450\r\nabc\r\n");
-    RecordingPanel panel(t.session.model);
-    kv::ReadSensorFile(t.session, panel);  // a record that reads as 0,0 stops quietly
-    QVERIFY(t.dialogs.Transcript().isEmpty());
-    kv::ReadTrackFile(t.session, panel);
-    QCOMPARE(t.dialogs.Transcript().size(), 1);
-    QCOMPARE(t.dialogs.Last().text,
-             kv::test::LayoutPath(t, "track.txt") +
-                 "\nline 3: \"x\" is not a number\nThe file is kept as it is until it is "
-                 "mended: saving the layout does not rewrite it.");
-    QCOMPARE(t.session.model.TargetFile, kv::test::LayoutPath(t, "track.txt"));
-    QCOMPARE(t.session.model.TrackCount, std::uint8_t(1));
-    QCOMPARE(t.session.model.SensorCount, std::uint8_t(1));
-  }
-
   // Only the first 255 records are taken, and the user is told.
   void tooManyRecordsAreTold() {
     TestSession t;
@@ -254,35 +235,24 @@ class LayoutDialogsTest : public QObject {
     QCOMPARE(t.session.model.KeptFiles[0].line, 256);
   }
 
-  void aSignalWithoutItsPictureIsToldAndKept() {
-    TestSession t;
-    kv::test::UseLayout(t);
-    kv::test::WriteBitmap(t, "\\data\\sig\\C3R2x.bmp");
-    kv::test::WriteLayoutFile(t, "signal.txt",
-                              "\"20\",\"22\",\"\\data\\sig\\C3R2x.bmp\",6000,1500\r\n"
-                              "\"24\",\"26\",\"\\data\\sig\\C9R2x.bmp\",7000,1500\r\n"
-                              "\"28\",\"30\",\"\\data\\sig\\C3R2x.bmp\",8000,1500\r\n");
-    RecordingPanel panel(t.session.model);
-    kv::ScanSignals(t.session, panel);
-    QCOMPARE(t.session.model.SignalCount, std::uint8_t(3));
-    QCOMPARE(t.dialogs.Transcript().size(), 1);
-    QCOMPARE(t.dialogs.Last().text, t.session.folder.Root() + "\\data\\sig\\C9R2x.bmp");
-    // Still where it stood, so a save keeps it.
-    QCOMPARE(panel.signals_.value(2), QPointF(7000, 1500));
-    QCOMPARE(panel.signalTips.value(3), QStringLiteral("28"));
-  }
-
+  // The copies that could be made are made; the others are told, and an earlier copy that is
+  // read-only is left as it was.
   void aBackupThatCouldNotCopyTellsWhich() {
     TestSession t;
     kv::test::UseLayout(t);
     for (const QString& name : kv::BackedUpFiles()) kv::test::WriteLayoutFile(t, name, "1");
-    QFile::remove(kv::test::LayoutPath(t, "signal.txt"));
+    QFile::remove(kv::test::LayoutPath(t, "path.txt"));
+    kv::test::WriteLayoutFile(t, "copy of track.txt", "older");
+    QFile(kv::test::LayoutPath(t, "copy of track.txt")).setPermissions(QFileDevice::ReadOwner);
     t.dialogs.QueueButton(kv::msg::kYes);
     kv::BackUpLayout(t.session);
     QCOMPARE(t.dialogs.Transcript().size(), 2);
     QCOMPARE(t.dialogs.Last().title, QStringLiteral("back up all object files?"));
-    QCOMPARE(t.dialogs.Last().text, "These files were not backed up:\n" +
-                                        kv::test::LayoutPath(t, "signal.txt") + " does not exist");
+    QCOMPARE(t.dialogs.Last().text,
+             "These files were not backed up:\n" + kv::test::LayoutPath(t, "copy of track.txt") +
+                 " is read-only\n" + kv::test::LayoutPath(t, "path.txt") + " does not exist");
+    QCOMPARE(kv::test::ReadLayoutFile(t, "copy of track.txt"), QByteArray("older"));
+    QCOMPARE(kv::test::ReadLayoutFile(t, "copy of label.txt"), QByteArray("1"));
   }
 
   // The new-layout prompt says why the layout could not be made, and asks again.
@@ -296,6 +266,7 @@ class LayoutDialogsTest : public QObject {
                                         "/data/Layout Folders/Yard cannot be created.\nEnter the "
                                         "name of your new layout");
     QCOMPARE(t.dialogs.Last().defaultText, QStringLiteral("Yard"));
+    QVERIFY(!QFileInfo::exists(t.dir.path() + "/Yard.txt"));  // no project file without it
   }
 };
 

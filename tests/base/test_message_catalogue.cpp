@@ -163,16 +163,6 @@ class MessageCatalogueTest : public QObject {
     QCOMPARE(t.Read(kv::kVersionFile), QByteArray("\"DC\"\r\n"));
   }
 
-  void emptyControlSystemAnswerEndsTheProgram() {
-    TestSession t;
-    t.dialogs.QueueText(QStringLiteral("Steam"));
-    t.dialogs.QueueText(QString());
-    kv::ShowMessage(t.session, 16);
-    QVERIFY(t.session.Ended());
-    QCOMPARE(t.dialogs.Transcript().size(), 2);
-    QVERIFY(!t.Exists(kv::kVersionFile));
-  }
-
   void controlSystemPromptIsExact() {
     QCOMPARE(kv::ControlSystemPrompt(), "please select a control system :-" + QString(125, ' ') +
                                             "DC   computer-controlled" + QString(48, ' ') +

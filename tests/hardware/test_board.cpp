@@ -7,7 +7,6 @@
 
 #include "hardware/board_choice.h"
 #include "hardware/board_protocol.h"
-#include "hardware/no_board.h"
 #include "hardware/recording_board.h"
 #include "hardware/usb_board.h"
 #include "support/test_session.h"
@@ -204,22 +203,6 @@ class BoardTest : public QObject {
               .arg(in.counter1)
               .arg(in.counter2),
           "decoded");
-  }
-
-  void withNoBoardEveryCallDoesNothing() {
-    kv::NoBoard none;
-    QSignalSpy changed(&none, &kv::BoardLibrary::outputsChanged);
-    QCOMPARE(none.OpenDevice(0), -1);
-    none.WriteAllDigital(7);
-    none.SetAllAnalog();
-    none.SetCounterDebounceTime(1, 10);
-    int a = 11, b = 12;
-    none.ReadAllAnalog(a, b);
-    QCOMPARE(QList<int>({a, b}), QList<int>({11, 12}));  // nothing filled in
-    QCOMPARE(none.ReadAllDigital() + none.ReadCounter(1) + none.ReadAnalogChannel(1), 0);
-    none.CloseDevice();
-    QCOMPARE(changed.count(), 0);
-    QVERIFY(none.Outputs() == kv::BoardOutputState{});
   }
 
   // The board of the card address is opened and reset; every packet then reaches the wire, in

@@ -365,11 +365,13 @@ class DccLinkTest : public QObject {
 #endif
   }
 
-  // Adapters with persistent names come first, in the order of the names, not of discovery.
+  // Adapters with persistent names come first, in the order of the names, not of discovery; a
+  // name whose adapter has gone (the link leads nowhere) is no port.
   void persistentNamesComeFirstInTheirOrder() {
     const QString a = "/dev/serial/by-id/usb-A", b = "/dev/serial/by-id/usb-B";
-    QCOMPARE(kv::StableSerialOrder({{b, "/dev/ttyUSB0"}, {a, "/dev/ttyUSB1"}},
-                                   {"/dev/ttyS0", "/dev/ttyUSB1", "/dev/ttyUSB0"}),
+    QCOMPARE(kv::StableSerialOrder(
+                 {{b, "/dev/ttyUSB0"}, {"/dev/serial/by-id/usb-0", ""}, {a, "/dev/ttyUSB1"}},
+                 {"/dev/ttyS0", "/dev/ttyUSB1", "/dev/ttyUSB0"}),
              (QStringList{a, b, "/dev/ttyS0"}));
   }
 
@@ -387,6 +389,7 @@ class DccLinkTest : public QObject {
                    kv::texts::BoxPortPrompt({kv::texts::BoxDeviceGone(meant)})),
                meant.endsWith('7'));
       QCOMPARE(r.t.Read(kv::kPortDeviceFile), QByteArray("\"/dev/fake1\"\r\n"));
+      QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("2\r\n"));  // the number it has now
     }
   }
 };

@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTest>
 
@@ -110,17 +109,6 @@ class LayoutFoldersTest : public QObject {
     QCOMPARE(m.FunctionFile, QString());
   }
 
-  void aLayoutThatCannotBeMadeLeavesNoProjectFile() {
-    TestSession t;
-    t.Write("\\data\\Layout Folders", "a file where the folder should be");
-    kv::LayoutModel& m = t.session.model;
-    m.LayoutName = "My Layout";
-    QString error;
-    QVERIFY(!kv::CreateLayoutFolder(t.session.folder, m, &error));
-    QVERIFY2(error.contains("cannot be created"), qPrintable(error));
-    QVERIFY(!QFileInfo::exists(t.dir.path() + "/My Layout.txt"));
-  }
-
   void backupCopiesTheSixFilesOverEarlierCopies() {
     TestSession t;
     kv::test::UseLayout(t);
@@ -136,21 +124,6 @@ class LayoutFoldersTest : public QObject {
     }
     // One set: the six files, their six copies, and the project's own folder holds nothing else.
     QCOMPARE(QDir(t.session.model.LayoutFolder).entryList(QDir::Files).size(), 12);
-  }
-
-  void backupTellsWhatItCouldNotCopy() {
-    TestSession t;
-    kv::test::UseLayout(t);
-    for (const QString& name : kv::BackedUpFiles()) kv::test::WriteLayoutFile(t, name, "x");
-    QFile::remove(kv::test::LayoutPath(t, "path.txt"));
-    kv::test::WriteLayoutFile(t, "copy of track.txt", "older");
-    QFile(kv::test::LayoutPath(t, "copy of track.txt")).setPermissions(QFileDevice::ReadOwner);
-    const QStringList failures = kv::BackUpObjectFiles(t.session.model.LayoutFolder);
-    QCOMPARE(failures.size(), 2);
-    QCOMPARE(failures.at(0), kv::test::LayoutPath(t, "copy of track.txt") + " is read-only");
-    QCOMPARE(failures.at(1), kv::test::LayoutPath(t, "path.txt") + " does not exist");
-    QCOMPARE(kv::test::ReadLayoutFile(t, "copy of track.txt"), QByteArray("older"));
-    QCOMPARE(kv::test::ReadLayoutFile(t, "copy of label.txt"), QByteArray("x"));
   }
 };
 

@@ -1,5 +1,7 @@
 #include <QTest>
 
+#include "base/load_steps.h"
+#include "base/save_layout.h"
 #include "layout/object_readers.h"
 #include "layout/object_writers.h"
 #include "panel/panel.h"
@@ -14,49 +16,69 @@ class PanelReadingTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // A picture whose bitmap is missing stands in its place as a crossed box, is counted, and is
-  // written back as it was; the reading goes on past it.
-  void aPictureThatCannotBeLoadedStandsInAndIsSavedBack() {
+  // A layout with every kind of trouble, loaded as the program loads it and then saved: a
+  // picture and a signal without their bitmaps stand in and are written back as they were; the
+  // files whose reading stopped (sensors quietly on a record that reads as 0,0, track units on
+  // line 3 counting the blank one) are kept; the kinds the user changed save.
+  void aSaveKeepsEveryRecordOnDisk() {
     TestSession t;
     kv::test::UseLayout(t);
     kv::test::WriteBitmap(t, "\\shed.bmp");
-    const QByteArray imageFile =
+    const QByteArray images =
         "\"shed\",\"\\shed.bmp\",150,300,#TRUE#\r\n"
-        "\" gone \",\"\\gone.bmp\",450,600,#FALSE#\r\n"
+        "\" gone \",\"\\stick\\gone.bmp\",450,600,#FALSE#\r\n"
         "\"shed again\",\"\\shed.bmp\",750,900,#FALSE#\r\n";
-    kv::test::WriteLayoutFile(t, "image.txt", imageFile);
-    kv::Panel panel(t.session);
-    kv::PanelObjects objects(panel, t.session.model);
-    const kv::ReadOutcome outcome = kv::ReadImages(t.session.model, t.session.folder, objects);
-    QVERIFY(!outcome.stopped);
-    QCOMPARE(outcome.unplaced.size(), 1);
-    QCOMPARE(outcome.unplaced[0].line, 2);
-    QCOMPARE(outcome.unplaced[0].reason,
-             "The picture file " + t.dir.path() + "/gone.bmp does not exist.");
-    QCOMPARE(int(t.session.model.ImageCount), 3);
-    QVERIFY(panel.imgImage(2)->Missing());
-    QVERIFY(panel.imgImage(2)->isVisible());
-    QCOMPARE(panel.imgImage(2)->toolTip(), QStringLiteral(" gone "));
-    QVERIFY(!panel.imgImage(3)->Missing());
-    QVERIFY(kv::WriteObjectFiles(t.session.model, objects).Ok());
-    QCOMPARE(kv::test::ReadLayoutFile(t, "image.txt"), imageFile);
-  }
-
-  void aSignalWithoutItsPictureKeepsItsPlaceAndIsSavedBack() {
-    TestSession t;
-    kv::test::UseLayout(t);
+    const QByteArray tracks =
+        "\"track 1\",0,0,750,0,10\r\n\r\n\"track 2\",750,0,x,0,10\r\n\"track 3\",0,0,5,0,10\r\n";
+    const QByteArray sensors = "1200,3450\r\nabc\r\n300,400\r\n";
     const QByteArray signalFile = "\"24\",\"26\",\"\\data\\sig\\C9R2x.bmp\",7000,1500\r\n";
+    kv::test::WriteLayoutFile(t, "image.txt", images);
+    kv::test::WriteLayoutFile(t, "track.txt", tracks);
+    kv::test::WriteLayoutFile(t, "sensor.txt", sensors);
     kv::test::WriteLayoutFile(t, "signal.txt", signalFile);
+    kv::test::WriteLayoutFile(t, "label.txt",
+                              "\"A\",0,#FALSE#,#FALSE#,#FALSE#,\"Arial\",8,0,0\r\n");
+    const kv::LayoutModel& m = t.session.model;
     kv::Panel panel(t.session);
     kv::PanelObjects objects(panel, t.session.model);
-    const kv::ReadOutcome outcome = kv::ReadSignals(t.session.model, t.session.folder, objects);
-    QCOMPARE(outcome.unplaced.size(), 1);
-    QCOMPARE(outcome.unplaced[0].index, 1);
-    QCOMPARE(int(t.session.model.SignalCount), 1);
-    QVERIFY(panel.imgSig(1)->Missing());
-    QCOMPARE(panel.SignalPosition(1), QPointF(7000, 1500));
-    QVERIFY(kv::WriteObjectFiles(t.session.model, objects).Ok());
+    kv::ReadSensorFile(t.session, objects);
+    kv::ReadTrackFile(t.session, objects);
+    kv::ReadImageFile(t.session, objects);
+    kv::ReadLabelFile(t.session, objects);
+    kv::ScanSignals(t.session, objects);
+    QCOMPARE((QList<int>{m.SensorCount, m.TrackCount, m.ImageCount, m.SignalCount}),
+             (QList<int>{1, 1, 3, 1}));
+    QVERIFY(panel.imgImage(2)->Missing() && panel.imgImage(2)->isVisible());
+    QCOMPARE(panel.imgImage(2)->toolTip(), QStringLiteral(" gone "));
+    QVERIFY(!panel.imgImage(3)->Missing() && panel.imgSig(1)->Missing());
+    QCOMPARE(kv::test::Titles(t.dialogs).join('|'),
+             "check data in text file shown below|check data in text file shown below|data "
+             "error, or check signal library");
+    const auto& log = t.dialogs.Transcript();
+    QCOMPARE(log[0].text, kv::test::LayoutPath(t, "track.txt") +
+                              "\nline 3: \"x\" is not a number\nThe file is kept as it is until "
+                              "it is mended: saving the layout does not rewrite it.");
+    QCOMPARE(log[1].text, kv::test::LayoutPath(t, "image.txt") + "\nline 2: The picture file " +
+                              t.dir.path() +
+                              "/stick/gone.bmp does not exist.\nEach stands on the panel as a "
+                              "crossed box in its place and is saved as it was.");
+    QCOMPARE(log[2].text, t.session.folder.Root() + "\\data\\sig\\C9R2x.bmp");
+
+    panel.Label(1)->setPos(75, 150);  // the user moves a label
+    QVERIFY(kv::SaveLayout(t.session, objects, {}));
+    QCOMPARE(kv::test::ReadLayoutFile(t, "image.txt"), images);
+    QCOMPARE(kv::test::ReadLayoutFile(t, "track.txt"), tracks);
+    QCOMPARE(kv::test::ReadLayoutFile(t, "sensor.txt"), sensors);
     QCOMPARE(kv::test::ReadLayoutFile(t, "signal.txt"), signalFile);
+    QCOMPARE(kv::test::ReadLayoutFile(t, "label.txt"),
+             QByteArray("\"A\",0,#FALSE#,#FALSE#,#FALSE#,\"Arial\",8,75,150\r\n"));
+    QCOMPARE(log.last().title, QStringLiteral("some files were not saved"));
+    QCOMPARE(log.last().text,
+             "These files were not saved: their reading stopped at the line named, so that record "
+             "and the ones after it are not on the panel. Each is kept as it is until it is "
+             "mended:\n" +
+                 kv::test::LayoutPath(t, "sensor.txt") + ", line 2: \"abc\" is not a number\n" +
+                 kv::test::LayoutPath(t, "track.txt") + ", line 3: \"x\" is not a number");
   }
 
   void whatWasReadIsWrittenBackFromTheControls() {

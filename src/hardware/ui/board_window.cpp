@@ -281,9 +281,11 @@ void BoardWindow::ShowCard(int h) {
   label1_->setToolTip(BoxText(problem));
   // Polling a board that is not there would show its inputs as all off.
   timer1_->SetEnabled(h >= 0);
-  // A board never found at start is not looked for: only one the program had.
   const bool had = connected_;
   connected_ = h >= 0;
+  // A board not there is looked for again, so plugging it in works whenever it is done; only
+  // one the program had is announced as gone.
+  timReconnect_->SetEnabled(!connected_);
   SetLost(!connected_ && (had || lost_));
 }
 
@@ -292,11 +294,11 @@ void BoardWindow::OnBoardLost() {
   label1_->setText(texts::CardNotFound(cardAddress_));
   label1_->setToolTip(QString());
   timer1_->SetEnabled(false);
+  timReconnect_->SetEnabled(true);
   SetLost(true);
 }
 
 void BoardWindow::SetLost(bool lost) {
-  timReconnect_->SetEnabled(lost);
   if (lost == lost_) return;
   lost_ = lost;
   emit lostChanged(lost);

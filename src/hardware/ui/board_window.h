@@ -26,8 +26,9 @@ class Session;
 // counters while Timer1 polls them, lets the user set every output by hand, and shows what the
 // board's outputs hold whoever set them (the relay stack included).
 //
-// A board it had that goes away is announced (Label1, lostChanged) and looked for every few
-// seconds, so plugging it back in restores it. With the relay stack on the digital outputs,
+// A board it had that goes away is announced (Label1, lostChanged). While no board is open it
+// is looked for every few seconds, so plugging it in, back or for the first time, connects it
+// without a restart. With the relay stack on the digital outputs,
 // the panel leaves them alone while the stack fires, saying why, and Set All Digital and the
 // output test first warn, once, that they fire solenoids.
 class BoardWindow : public QWidget {

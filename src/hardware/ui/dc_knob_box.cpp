@@ -91,14 +91,16 @@ DcKnobBox::DcKnobBox(Session& session, BoardLibrary& board, RelayStack& relay, Q
     ShowKnob(k);
   }
   ShowPercent();
-  // A board that comes back starts with its outputs off: a knob still showing power would jump
-  // from nothing to its notch at the next click.
-  connect(&board, &BoardLibrary::boardLost, this, [this]() {
+  // A board lost, or opened (back, or again by Connect), has its outputs off: a knob still
+  // showing power would send power at its next click, even one that turns it down.
+  const auto stop = [this]() {
     knobs_->Stop();
     ShowPercent();
     ShowKnob(1);
     ShowKnob(2);
-  });
+  };
+  connect(&board, &BoardLibrary::boardLost, this, stop);
+  connect(&board, &BoardLibrary::boardOpened, this, stop);
   outer->addWidget(picBoxHM);
   setAutoFillBackground(true);
   hide();
