@@ -17,12 +17,6 @@ bool AnySignalSwitched(const LayoutModel& m) {
   return false;
 }
 
-void ClearSelection(LayoutModel& m) {
-  for (int i = 1; i <= kMaxObjects; ++i) {
-    m.SensorSel[i] = m.ImageSel[i] = m.LabelSel[i] = m.TrackSel[i] = m.SignalOff[i] = false;
-  }
-}
-
 // The files the save passed over because their reading stopped.
 void TellKeptFiles(Session& s) {
   if (s.model.KeptFiles.isEmpty()) return;

@@ -135,6 +135,13 @@ inline bool MayRewrite(const LayoutModel& m, const QString& path) {
   return FindKeptFile(m, path) == nullptr;
 }
 
+// ClearSelection: no object selected; SignalOff doubles as the signals' selection.
+inline void ClearSelection(LayoutModel& m) {
+  for (int i = 1; i <= kMaxObjects; ++i) {
+    m.SensorSel[i] = m.ImageSel[i] = m.LabelSel[i] = m.TrackSel[i] = m.SignalOff[i] = false;
+  }
+}
+
 // The count of a kind as the files and the panel use it.
 inline bool IsObjectIndex(int i, int count) { return i >= 1 && i <= count; }
 
