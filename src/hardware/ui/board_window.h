@@ -53,6 +53,10 @@ class BoardWindow : public QWidget {
   IntervalTimer& Timer1() { return *timer1_; }
   IntervalTimer& Timer2() { return *timer2_; }
 
+ signals:
+  // Each poll of Timer1: the digital inputs, bit 0 = input 1 ... bit 4 = input 5.
+  void digitalInputsRead(int bits);
+
  private:
   QGroupBox* BuildCardFrame();
   QGroupBox* BuildInputsFrame();
