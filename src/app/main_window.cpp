@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/caption.h"
+#include "app/editing_controls.h"
 #include "app/info_toolbar.h"
 #include "app/layout_commands.h"
 #include "app/operation_controls.h"
@@ -68,8 +69,9 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   layoutCommands_->Connect();
   board_ = std::make_unique<BoardHost>(
       session_, this, MakeBoardLibrary(BoardChoiceFromEnvironment(), session_.scheduler));
-  operation_ = new OperationControls(
-      *this, {stripLayout_, fraSendNo_, fraLenzNo_, fraModem_[0], panelHost_, std::to_array(imgBtnTog_)});
+  operation_ = new OperationControls(*this, {stripLayout_, fraSendNo_, fraLenzNo_, fraModem_[0],
+                                             panelHost_, std::to_array(imgBtnTog_)});
+  editing_ = new EditingControls(*this);
   resize(1280, 800);
 }
 
