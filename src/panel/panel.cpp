@@ -13,6 +13,20 @@ namespace kv {
 namespace {
 // Text boxes are windows of their own and lie above every line, label and picture.
 constexpr double kWindowedLayer = 1e9;
+// The track numbers, while they show, lie above every other drawing, so they can be read and
+// clicked wherever their unit lies.
+constexpr double kNumberLayer = 5e8;
+
+double LayerOf(const QGraphicsItem* item) {
+  switch (ItemKind(item)) {
+    case PanelObject::kSensor:
+      return kWindowedLayer;
+    case PanelObject::kTrackNumber:
+      return kNumberLayer;
+    default:
+      return 0;
+  }
+}
 // The number labels of the track units: small, on a pale yellow box that stands out from track.
 constexpr std::int32_t kTrackNumberBack = 0xC0FFFF;
 constexpr int kTrackNumberPoints = 8;
@@ -42,6 +56,9 @@ Panel::Panel(Session& session, QWidget* parent)
   setTransform(QTransform::fromScale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel));
   // The scene never grows its index over a thousand moving items; a flat list is quicker.
   scene_->setItemIndexMethod(QGraphicsScene::NoIndex);
+  // Every control sets the pen, brush and font it draws with; saving the painter's state around
+  // each of a thousand controls is the dearest part of a repaint after drawing them.
+  setOptimizationFlag(QGraphicsView::DontSavePainterState);
   grid_ = new GridItem;
   scene_->addItem(grid_);
   UpdateSceneRect();
@@ -421,15 +438,11 @@ SensorBox* Panel::txtAws(int i) const { return At(txtAws_, i); }
 // --- stacking -------------------------------------------------------------------------------
 
 void Panel::BringToFront(QGraphicsItem* item) {
-  if (!item) return;
-  const double layer = ItemKind(item) == PanelObject::kSensor ? kWindowedLayer : 0;
-  item->setZValue(layer + ++front_);
+  if (item) item->setZValue(LayerOf(item) + ++front_);
 }
 
 void Panel::SendToBack(QGraphicsItem* item) {
-  if (!item) return;
-  const double layer = ItemKind(item) == PanelObject::kSensor ? kWindowedLayer : 0;
-  item->setZValue(layer + --back_);
+  if (item) item->setZValue(LayerOf(item) + --back_);
 }
 
 // --- track numbers and repaint --------------------------------------------------------------
@@ -442,8 +455,9 @@ void Panel::PlaceTrackNumber(int k) {
   const LayoutModel& m = session_.model;
   if (m.ClickRole == 1 || m.ShowNumbers) {
     number->SetCaption(QString::number(k));
+    // Brought to the front as it shows; in its layer it stays there while it moves.
+    if (!number->isVisible()) BringToFront(number);
     number->show();
-    BringToFront(number);
   } else {
     number->hide();
   }
