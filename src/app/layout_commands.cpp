@@ -54,6 +54,11 @@ void LayoutCommands::ShowCurGauge() {
   if (auto* track = window_.findChild<QWidget*>(QStringLiteral("imgBtnTrk"))) {
     track->setToolTip(texts::GaugeTip(gauge));
   }
+  // A new layout's creation toolbar names the gauge in its caption: it names the one in use.
+  auto* create = window_.findChild<QGroupBox*>(QStringLiteral("fraToolbar_1"));
+  if (create && create->title().startsWith(texts::CreateCaption(0).chopped(1))) {
+    create->setTitle(texts::CreateCaption(gauge));
+  }
 }
 
 void LayoutCommands::ShowGauge() {

@@ -160,6 +160,7 @@ void MainWindow::StartLayout() {
 void MainWindow::CreateLayout() {
   if (!kv::CreateLayout(session_)) return;
   layoutCommands_->ShowGauge();
+  layoutCommands_->ShowNextTrackNumber(1);
   operation_->ReadWaitFile();  // the stored dwell, as an opened layout has it
 }
 

@@ -57,14 +57,18 @@ QString PicturesFolderStored() {
   return QStringLiteral("\\data\\pictures");
 }
 
+QString PicturesFolder(const ProgramFolder& folder) {
+  const QString pictures = folder.Resolve(PicturesFolderStored());
+  QDir().mkpath(pictures);
+  return pictures;
+}
+
 QString PictureCopyName(const ProgramFolder& folder, const QString& file) {
   return FreeName(folder.Resolve(PicturesFolderStored()), file);
 }
 
 QString CopyIntoPictures(const ProgramFolder& folder, const QString& file, QString* error) {
-  const QString dir = folder.ResolveForWrite(PicturesFolderStored() + QStringLiteral("\\x"), error);
-  if (dir.isEmpty()) return {};
-  const QString pictures = QFileInfo(dir).absolutePath();
+  const QString pictures = PicturesFolder(folder);
   const QString target = pictures + QLatin1Char('/') + FreeName(pictures, file);
   if (QFileInfo::exists(target)) return target;  // the same picture is there already
   QByteArray bytes;

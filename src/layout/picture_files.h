@@ -18,6 +18,8 @@ QString StoredPicturePath(const ProgramFolder& folder, const QString& file);
 
 // Where pictures from outside the program folder are copied: "\data\pictures".
 QString PicturesFolderStored();
+// Its real path, made when it is missing, so the picture dialog can open there.
+QString PicturesFolder(const ProgramFolder& folder);
 
 // Copies `file` into the pictures folder, under its own name or, when a different file has
 // that name already, its name with " (2)", " (3)" ... before the extension; a file with the

@@ -34,14 +34,15 @@ class ToolLine : public QWidget {
 
 // The gauge selector of the creation toolbar: vsbGauge (10 at the top down to 1, a large step
 // of 3), the sample line linBase beside it and the marker linAdj that shows the gauge's height.
-// The tunnel picture imgBtnBore shows only for gauge 1.
+// The tunnel picture imgBtnBore shows over them only for gauge 1.
 class GaugeSelector : public QWidget {
   Q_OBJECT
 
  public:
-  GaugeSelector(ImageButton* imgBtnBore, QWidget* parent);
+  explicit GaugeSelector(QWidget* parent);
 
   QScrollBar* vsbGauge() const { return bar_; }
+  ImageButton* imgBtnBore() const { return bore_; }
   ToolLine* linBase() const { return base_; }
   ToolLine* linAdj() const { return adj_; }
 

@@ -111,7 +111,7 @@ QString ObjectCreation::TakePicture(const QString& chosen) {
   QString stored = StoredPicturePath(folder, chosen);
   const bool inside = !stored.isEmpty();
   if (!inside) {
-    const QString pictures = folder.Resolve(PicturesFolderStored());
+    const QString pictures = PicturesFolder(folder);
     const int answer =
         session_.dialogs.MessageBox(texts::CopyPicture(chosen, pictures),
                                     msg::kYesNo | msg::kQuestion, texts::CopyPictureTitle());
@@ -149,9 +149,8 @@ void ObjectCreation::imgBtnImg_MouseUp(Qt::MouseButton) {
   const int k = m.ImageCount + 1;
   m.ImageIdx = static_cast<std::uint8_t>(k);
   // FetchPicture
-  const QString chosen =
-      session_.dialogs.OpenFileName(texts::FetchPictureTitle(), texts::BitmapFilter(), 1,
-                                    session_.folder.Resolve(PicturesFolderStored()));
+  const QString chosen = session_.dialogs.OpenFileName(
+      texts::FetchPictureTitle(), texts::BitmapFilter(), 1, PicturesFolder(session_.folder));
   const QString stored = chosen.isEmpty() ? QString() : TakePicture(chosen);
   if (stored.isEmpty()) {
     m.ImageIdx = before;

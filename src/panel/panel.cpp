@@ -59,6 +59,9 @@ Panel::Panel(Session& session, QWidget* parent)
   // Every control sets the pen, brush and font it draws with; saving the painter's state around
   // each of a thousand controls is the dearest part of a repaint after drawing them.
   setOptimizationFlag(QGraphicsView::DontSavePainterState);
+  // Working out the least area to repaint costs more than repainting the whole panel once
+  // hundreds of objects move together, and a whole repaint is quick.
+  setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
   grid_ = new GridItem;
   scene_->addItem(grid_);
   UpdateSceneRect();

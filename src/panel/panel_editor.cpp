@@ -113,9 +113,6 @@ void PanelEditor::picScreen_MouseDown(Qt::MouseButton button, const QPointF& twi
   if (!dragging_ && move_.MoveMode != kMoveNone) {
     pressedPlaces_ = PlacesOf(session_.model, area_.picScreen());
     dragging_ = true;
-    // Working out the least area to repaint costs more than repainting the whole panel once
-    // hundreds of objects move together.
-    area_.picScreen().setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
   }
   move_.PanelMouseDown = true;
   MoveObjects();
@@ -140,7 +137,6 @@ void PanelEditor::picScreen_MouseUp(Qt::MouseButton, const QPointF&) {
   area_.ShowPointer(QString());
   if (!dragging_) return;
   dragging_ = false;
-  area_.picScreen().setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
   history_->Moved(pressedPlaces_, PlacesOf(session_.model, area_.picScreen()));
   pressedPlaces_.clear();
 }

@@ -113,7 +113,7 @@ LabelControl::LabelControl() {
   setFlag(ItemIgnoresTransformations);
   // Laying out text is the dearest part of a repaint; a caption is drawn once and then reused
   // wherever it moves.
-  setCacheMode(DeviceCoordinateCache);
+  setCacheMode(ItemCoordinateCache);
   SetForeColor(kBlack);
 }
 
@@ -195,7 +195,7 @@ void ImageControl::ShowMissing(const QString& name) {
 
 SensorBox::SensorBox() {
   setFlag(ItemIgnoresTransformations);
-  setCacheMode(DeviceCoordinateCache);
+  setCacheMode(ItemCoordinateCache);
   font_.setPointSize(8);
   const QFontMetrics metrics(font_);
   box_ = QRectF(0, 0, metrics.horizontalAdvance(kSensorText) + 8, metrics.height() + 4);

@@ -77,10 +77,7 @@ void PanelToolbars::BuildCreateToolbar(ToolbarFrame* frame) {
   const LayoutModel& m = session_.model;
   AddButton(box, frame, QStringLiteral("imgBtnTrk"), QStringLiteral("track"),
             texts::GaugeTip(area_.picScreen().TemplateOuterWidth()));
-  auto* bore = AddButton(box, frame, QStringLiteral("imgBtnBore"), QStringLiteral("bore"),
-                         texts::BoreTip());
-  bore->hide();  // shown only while the gauge is 1
-  gauge_ = new GaugeSelector(bore, frame);
+  gauge_ = new GaugeSelector(frame);
   box->insertWidget(0, gauge_, 0, Qt::AlignVCenter);
   const struct {
     PanelObject kind;

@@ -139,6 +139,21 @@ class EditingTest : public QObject {
     QCOMPARE(e.panel().viewport()->cursor().shape(), Qt::CrossCursor);
   }
 
+  void theGaugeBarsArrowsStepTheWayTheyPoint() {
+    Editing e;
+    auto* bar = e.Find<QScrollBar>("vsbGauge");
+    const QPoint down(bar->width() / 2, bar->height() - 4);
+    const QPoint up(bar->width() / 2, 4);
+    QCOMPARE(bar->value(), 10);  // at the top
+    QTest::mouseClick(bar, Qt::LeftButton, {}, down);
+    QCOMPARE(bar->value(), 9);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, up);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, up);
+    QCOMPARE(bar->value(), 10);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // the groove below the slider
+    QCOMPARE(bar->value(), 7);
+  }
+
   void theTrackButtonCreatesOnlyWithTheLeftButtonInModify() {
     Editing e;
     e.Click("imgBtnTrk", Qt::RightButton);

@@ -19,10 +19,12 @@
 #include "layout/layout_folders.h"
 #include "layout/object_readers.h"
 #include "maximal_layout.h"
+#include "panel/grid.h"
 #include "panel/object_creation.h"
 #include "panel/object_numbering.h"
 #include "panel/panel.h"
 #include "panel/panel_editor.h"
+#include "panel/panel_toolbars.h"
 
 namespace {
 
@@ -117,29 +119,35 @@ int main(int argc, char* argv[]) {
     Paint(panel);
     paint.push_back(Ms(t));
   }
-  const int paintsBefore = counter.paints;
 
   // "all items": a press, then the pointer goes back and forth a pixel at a time.
   kv::PanelEditor& editor = window.editing().editor();
-  editor.optMove_MouseUp(3);
-  editor.ObjectClick(kv::PanelObject::kSensor, 1, Qt::LeftButton);
-  const QPointF start = panel.TopLeft(kv::PanelObject::kSensor, 1);
-  editor.picScreen_MouseDown(Qt::LeftButton, start);
-  std::vector<double> move, moveCpu;
-  for (int s = 0; s < steps; ++s) {
-    const double dx = (s % 40 < 20 ? s % 40 + 1 : 39 - s % 40) * 15.0;  // never in place
-    QElapsedTimer t;
-    t.start();
-    const double cpu = CpuMs();
-    editor.picScreen_MouseMove(Qt::LeftButton, start + QPointF(dx, dx / 2));
-    Paint(panel);
-    moveCpu.push_back(CpuMs() - cpu);
-    move.push_back(Ms(t));
-  }
-  editor.picScreen_MouseUp(Qt::LeftButton, start);
-  if (counter.paints - paintsBefore < steps) {
-    std::fprintf(stderr, "bench_edit: %d paints for %d steps\n", counter.paints - paintsBefore,
-                 steps);
+  const auto drag = [&](std::vector<double>& wall, std::vector<double>& processor) {
+    editor.optMove_MouseUp(3);
+    editor.ObjectClick(kv::PanelObject::kSensor, 1, Qt::LeftButton);
+    const QPointF start = panel.TopLeft(kv::PanelObject::kSensor, 1);
+    editor.picScreen_MouseDown(Qt::LeftButton, start);
+    const int before = counter.paints;
+    for (int s = 0; s < steps; ++s) {
+      const double dx = (s % 40 < 20 ? s % 40 + 1 : 39 - s % 40) * 15.0;  // never in place
+      QElapsedTimer t;
+      t.start();
+      const double cpu = CpuMs();
+      editor.picScreen_MouseMove(Qt::LeftButton, start + QPointF(dx, dx / 2));
+      Paint(panel);
+      processor.push_back(CpuMs() - cpu);
+      wall.push_back(Ms(t));
+    }
+    editor.picScreen_MouseUp(Qt::LeftButton, start);
+    return counter.paints - before >= steps;
+  };
+  std::vector<double> move, moveCpu, gridMove, gridMoveCpu;
+  bool painted = drag(move, moveCpu);
+  window.panelToolbars().grid().imgBtnGrid_MouseUp(Qt::LeftButton);
+  painted = drag(gridMove, gridMoveCpu) && painted;
+  window.panelToolbars().grid().imgBtnGrid_MouseUp(Qt::LeftButton);
+  if (!painted) {
+    std::fprintf(stderr, "bench_edit: a move step was not painted\n");
     return 1;
   }
 
@@ -172,6 +180,10 @@ int main(int argc, char* argv[]) {
       Median(move), Worst(move), steps);
   std::printf("  processor time:             median %.2f ms, worst %.2f ms\n", Median(moveCpu),
               Worst(moveCpu));
+  std::printf("the same, the grid shown:      median %.2f ms, worst %.2f ms\n", Median(gridMove),
+              Worst(gridMove));
+  std::printf("  processor time:             median %.2f ms, worst %.2f ms\n", Median(gridMoveCpu),
+              Worst(gridMoveCpu));
   std::printf("create a track unit + paint:  median %.2f ms, worst %.2f ms over %d (aim < 5 ms)\n",
               Median(create), Worst(create), int(create.size()));
   std::printf("  processor time:             median %.2f ms, worst %.2f ms\n", Median(createCpu),
