@@ -201,18 +201,6 @@ class EditingTest : public QObject {
     QCOMPARE(e.panel().LabelPosition(1), QPointF(4050, 4275));
   }
 
-  void allMovesEveryObjectAndWholeUnitsWithEitherButton() {
-    Editing e;
-    e.Tracks(2);
-    e.Sensor(1, 300, 300);
-    e.Click("optMove_3");
-    e.ClickObject(PanelObject::kSensor, 1);  // the anchor, (300, 300)
-    e.Drag({1300, 800}, {1400, 900}, Qt::RightButton);
-    QCOMPARE(e.panel().SensorPosition(1), QPointF(1400, 900));
-    QCOMPARE(Line(e.panel().TrackPosition(2)), QLineF(2600, 1200, 2600, 2100));
-    QCOMPARE(Line(e.panel().TrackPosition(1)), QLineF(1850, 1200, 1850, 2100));
-  }
-
   void oneWithTheRightButtonMovesTheSecondEndAndRecentresTheNumber() {
     Editing e;
     e.Tracks(1, true);
@@ -306,6 +294,37 @@ class EditingTest : public QObject {
                             "at line 3) is kept as it is until it is mended, so it is not "
                             "rewritten.")
                  .arg(e.m().SensorFile));
+  }
+
+  void aFileThatCannotBeWrittenKeepsItsObjects() {
+    Editing e;
+    e.Sensor(1, 0, 0);
+    e.Sensor(2, 150, 0);
+    const QString file = e.m().SensorFile;
+    const auto writable = [&](bool yes) {
+      QFile::setPermissions(file, yes ? QFile::ReadOwner | QFile::WriteOwner : QFile::ReadOwner);
+    };
+    kv::test::WriteLayoutFile(e.t, "sensor.txt", "0,0\r\n150,0\r\n");
+    writable(false);
+    e.editor->ObjectClick(PanelObject::kSensor, 2, Qt::LeftButton);
+    e.Click("imgBtnTrash");
+    QCOMPARE(int(e.m().SensorCount), 2);
+    QCOMPARE(e.t.dialogs.Last().title, file);  // message 4
+    QCOMPARE(e.t.dialogs.Last().text, QStringLiteral("You need to uncheck the Read Only box"));
+    QVERIFY(!e.editor->History().CanUndo());
+    // Deleted, then undone while the file cannot be written: the deletion stands, undoable still.
+    writable(true);
+    e.editor->ObjectClick(PanelObject::kSensor, 2, Qt::LeftButton);
+    e.Click("imgBtnTrash");
+    writable(false);
+    e.editor->Undo();
+    QCOMPARE(int(e.m().SensorCount), 1);
+    QVERIFY(e.editor->History().CanUndo() && !e.editor->History().CanRedo());
+    QCOMPARE(kv::test::ReadLayoutFile(e.t, "sensor.txt"), QByteArray("0,0\r\n"));
+    writable(true);
+    e.editor->Undo();
+    QCOMPARE(e.panel().SensorPosition(2), QPointF(150, 0));
+    QCOMPARE(kv::test::ReadLayoutFile(e.t, "sensor.txt"), QByteArray("0,0\r\n150,0\r\n"));
   }
 
   void sensorsAreNumberedOnAndTheirButtonsTipFollowsTheCount() {

@@ -63,15 +63,6 @@ class MoveRulesTest : public QObject {
     QCOMPARE(kv::MovedTopLeft(s, selected, pressed), afterDrag);
   }
 
-  void anotherObjectMovesByTheAnchorsJump() {
-    // Some: the anchor jumps 500 across and 300 down; a second selected object goes with it.
-    MoveState s = Press(2, 1, 1500, 2300);
-    QCOMPARE(kv::MovedTopLeft(s, true, QPointF(4000, 100)), QPointF(4500, 400));
-    // One: every selected object goes to the pointer itself.
-    MoveState one = Press(1, 1, 1500, 2300);
-    QCOMPARE(kv::MovedTopLeft(one, true, QPointF(4000, 100)), QPointF(1500, 2300));
-  }
-
   // A unit from (1000, 2000) to (3000, 2000); a press at (1500, 2300).
   void trackUnitsMoveByEndOrWhole_data() {
     QTest::addColumn<int>("mode");
@@ -104,13 +95,6 @@ class MoveRulesTest : public QObject {
     TrackEnds e{1000, 2000, 3000, 2000};
     QCOMPARE(kv::MoveTrackEnds(s, selected, &e), moved);
     QCOMPARE(QLineF(e.x1, e.y1, e.x2, e.y2), QLineF(ends.x1, ends.y1, ends.x2, ends.y2));
-  }
-
-  void buttonsAreNumberedAsTheHandlersNumberThem() {
-    QCOMPARE(kv::ButtonCode(Qt::RightButton), 2);
-    QCOMPARE(kv::ButtonsCode(Qt::LeftButton | Qt::RightButton), 3);
-    QCOMPARE(kv::ButtonsCode(Qt::MiddleButton), 4);
-    QCOMPARE(kv::ButtonsCode(Qt::NoButton), 0);
   }
 };
 
