@@ -9,9 +9,13 @@
 
 #include "base/save_layout.h"
 #include "base/session.h"
+#include "layout/atomic_file.h"
 #include "layout/object_readers.h"
+#include "layout/record_codec.h"
+#include "panel/gauge_selector.h"
 #include "panel/image_button.h"
 #include "panel/panel.h"
+#include "panel/panel_editor.h"
 #include "panel/panel_objects.h"
 #include "panel/panel_texts.h"
 
@@ -37,11 +41,23 @@ void LayoutCommands::ShowNextTrackNumber(int next) {
 void LayoutCommands::ShowCurGauge() {
   const int gauge = session_.model.CurGauge;
   if (auto* bar = window_.findChild<QScrollBar*>(QStringLiteral("vsbGauge"))) {
-    if (gauge >= bar->minimum() && gauge <= bar->maximum()) bar->setValue(gauge);
+    if (gauge >= bar->minimum() && gauge <= bar->maximum()) {
+      const bool blocked = bar->blockSignals(true);
+      bar->setValue(gauge);
+      bar->blockSignals(blocked);
+    }
+  }
+  if (auto* selector = window_.findChild<GaugeSelector*>(QStringLiteral("fraGauge"))) {
+    selector->ShowGauge(gauge);
   }
   panel_.SetTemplateGauge(gauge);
   if (auto* track = window_.findChild<QWidget*>(QStringLiteral("imgBtnTrk"))) {
     track->setToolTip(texts::GaugeTip(gauge));
+  }
+  // A new layout's creation toolbar names the gauge in its caption: it names the one in use.
+  auto* create = window_.findChild<QGroupBox*>(QStringLiteral("fraToolbar_1"));
+  if (create && create->title().startsWith(texts::CreateCaption(0).chopped(1))) {
+    create->setTitle(texts::CreateCaption(gauge));
   }
 }
 
@@ -59,7 +75,26 @@ void LayoutCommands::ShowGauge() {
   }
 }
 
+void LayoutCommands::vsbGauge_Change(int gauge) {
+  LayoutModel& m = session_.model;
+  m.CurGauge = static_cast<std::uint8_t>(gauge);
+  m.TrackGauge[0] = m.CurGauge;
+  ShowCurGauge();
+  SaveGauge();
+}
+
+void LayoutCommands::SaveGauge() {
+  const LayoutModel& m = session_.model;
+  const QString root = session_.folder.Root() + QLatin1Char('/');
+  if (m.GaugeFile.isEmpty() || !m.GaugeFile.startsWith(root)) return;
+  WriteFileAtomically(m.GaugeFile, RecordWriter().Int(m.CurGauge).Line());
+}
+
 void LayoutCommands::Connect() {
+  if (auto* bar = window_.findChild<QScrollBar*>(QStringLiteral("vsbGauge"))) {
+    connect(bar, &QScrollBar::valueChanged, this, &LayoutCommands::vsbGauge_Change,
+            Qt::UniqueConnection);
+  }
   if (auto* save = window_.findChild<ImageButton*>(QStringLiteral("imgBtnSave"))) {
     connect(save, &ImageButton::mouseUp, this, &LayoutCommands::imgBtnSave_MouseUp,
             Qt::UniqueConnection);
@@ -67,7 +102,9 @@ void LayoutCommands::Connect() {
 }
 
 void LayoutCommands::imgBtnSave_MouseUp(Qt::MouseButton) {
-  SaveLayout(session_, *objects_, [this]() { SetNeutralState(); });
+  const bool saved = SaveLayout(session_, *objects_, [this]() { SetNeutralState(); });
+  // Undo goes back as far as the last save.
+  if (saved && editor_) editor_->History().Clear();
 }
 
 void LayoutCommands::fraToolbar_Click() { BackUpLayout(session_); }
@@ -79,6 +116,7 @@ void LayoutCommands::SetNeutralState() {
   if (auto* none = window_.findChild<QRadioButton*>(QStringLiteral("optMove_0"))) {
     none->setChecked(true);
   }
+  if (editor_) editor_->ResetMoveMode();
   panel_.viewport()->unsetCursor();
 }
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/caption.h"
+#include "app/editing_controls.h"
 #include "app/info_toolbar.h"
 #include "app/layout_commands.h"
 #include "app/operation_controls.h"
@@ -23,7 +24,10 @@
 #include "hardware/ui/monitor_window.h"
 #include "layout/sundry_files.h"
 #include "layout/twips.h"
+#include "operation/signal_creation.h"
 #include "panel/image_button.h"
+#include "panel/object_creation.h"
+#include "panel/panel_editor.h"
 #include "panel/panel_area.h"
 #include "panel/panel_toolbars.h"
 #include "panel/modem_status_view.h"
@@ -72,8 +76,20 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   board_ = std::make_unique<BoardHost>(
       session_, this, MakeBoardLibrary(BoardChoiceFromEnvironment(), session_.scheduler));
   monitor_ = std::make_unique<MonitorHost>(session_, this, *dccLink_, board_->library());
-  operation_ = new OperationControls(
-      *this, {stripLayout_, fraSendNo_, fraLenzNo_, fraModem_[0], panelHost_, std::to_array(imgBtnTog_)});
+  operation_ = new OperationControls(*this, {stripLayout_, fraSendNo_, fraLenzNo_, fraModem_[0],
+                                             panelHost_, std::to_array(imgBtnTog_)});
+  editing_ = new EditingControls(*this);
+  // A new signal goes through the editor like every new object: the limit, then selected with
+  // the move option "one", and undoable.
+  operation_->signalCreation().SetEditorCalls(
+      {[this]() { RefuseAtLimit(session_, PanelObject::kSignal); },
+       [this](int n) {
+         PanelEditor& editor = editing_->editor();
+         editor.optMove_MouseUp(1);
+         session_.model.SignalOff[n] = true;
+         session_.model.SigIdx = static_cast<std::uint8_t>(n);
+         editor.Created(PanelObject::kSignal, n);
+       }});
   resize(1280, 800);
 }
 
@@ -171,6 +187,7 @@ void MainWindow::StartLayout() {
 void MainWindow::CreateLayout() {
   if (!kv::CreateLayout(session_)) return;
   layoutCommands_->ShowGauge();
+  layoutCommands_->ShowNextTrackNumber(1);
   operation_->ReadWaitFile();  // the stored dwell, as an opened layout has it
 }
 

@@ -16,6 +16,7 @@ namespace kv {
 class Session;
 class DccLink;
 class BoardHost;
+class EditingControls;
 class ImageButton;
 class InfoToolbar;
 class LayoutCommands;
@@ -75,6 +76,8 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   OperationControls& operation() { return *operation_; }
   // Help, About with its sounds, and the word processor.
   InfoToolbar& info() { return *info_; }
+  // Editing the panel, undo and redo, and the sensor boxes.
+  EditingControls& editing() { return *editing_; }
   // A click on an entrance or exit label outside Modify mode (route picking).
   void PickEntryExit() {}
   Session& session() { return session_; }
@@ -136,6 +139,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   std::unique_ptr<MonitorHost> monitor_;  // goes before the links it watches
   OperationControls* operation_ = nullptr;
   InfoToolbar* info_ = nullptr;
+  EditingControls* editing_ = nullptr;
 };
 
 }  // namespace kv

@@ -85,13 +85,6 @@ void OperationControls::ConnectSignals() {
             if (kind == PanelObject::kSignal) signals_->imgSig_MouseDown(index, button);
           });
   signalCreation_ = new SignalCreation(session, panel, this);
-  // Until the editor takes these: the new signal selected, the move option "one".
-  signalCreation_->SetEditorCalls({{}, [this, &session](int n) {
-                                     session.model.SignalOff[n] = true;
-                                     auto* one = window_.findChild<QRadioButton*>(
-                                         QStringLiteral("optMove_1"));
-                                     if (one) one->setChecked(true);
-                                   }});
   if (auto* button = window_.findChild<ImageButton*>(QStringLiteral("imgBtnSig"))) {
     connect(button, &ImageButton::mouseUp, signalCreation_, &SignalCreation::imgBtnSig_MouseUp);
   }

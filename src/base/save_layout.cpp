@@ -12,16 +12,11 @@ namespace {
 
 bool AnySignalSwitched(const LayoutModel& m) {
   for (int i = 1; i <= m.SignalCount; ++i) {
-    // A selection that cleared SignalOff leaves the other aspect shown: still switched.
-    if (m.SignalOff[i] || ShowsOtherAspect(m, i)) return true;
+    // The aspect shown decides: in Modify mode SignalOff is the signals' selection, which
+    // neither makes a signal switched nor, when cleared, puts one back.
+    if (ShowsOtherAspect(m, i)) return true;
   }
   return false;
-}
-
-void ClearSelection(LayoutModel& m) {
-  for (int i = 1; i <= kMaxObjects; ++i) {
-    m.SensorSel[i] = m.ImageSel[i] = m.LabelSel[i] = m.TrackSel[i] = m.SignalOff[i] = false;
-  }
 }
 
 // The files the save passed over because their reading stopped.

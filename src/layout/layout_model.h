@@ -146,6 +146,13 @@ inline constexpr int kAspectTail = kAspectLength + 4;
 // Signal i shows the picture of its other aspect.
 inline bool ShowsOtherAspect(const LayoutModel& m, int i) { return !m.StoredAspect[i].isEmpty(); }
 
+// ClearSelection: no object selected; SignalOff doubles as the signals' selection.
+inline void ClearSelection(LayoutModel& m) {
+  for (int i = 1; i <= kMaxObjects; ++i) {
+    m.SensorSel[i] = m.ImageSel[i] = m.LabelSel[i] = m.TrackSel[i] = m.SignalOff[i] = false;
+  }
+}
+
 // The count of a kind as the files and the panel use it.
 inline bool IsObjectIndex(int i, int count) { return i >= 1 && i <= count; }
 

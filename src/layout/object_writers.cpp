@@ -98,12 +98,12 @@ bool ComposeSignalFile(LayoutModel& m, const ObjectPanel& panel, QByteArray* byt
   return true;
 }
 
-bool ComposeTrackFile(LayoutModel& m, const ObjectPanel& panel, QByteArray* bytes,
-                      QString* error) {
+bool ComposeTrackFile(LayoutModel& m, const ObjectPanel& panel, QByteArray* bytes, QString* error,
+                      bool keepNames) {
   bytes->clear();
   for (int i = 1; i <= m.TrackCount; ++i) {
     m.ObjIdx = static_cast<std::uint8_t>(i);
-    m.TrackName[i] = QStringLiteral("track %1").arg(i);
+    if (!keepNames) m.TrackName[i] = QStringLiteral("track %1").arg(i);
     const QLineF line = panel.TrackLine(i);
     m.ObjX[i] = RoundHalfEven(line.x1());
     m.ObjY[i] = RoundHalfEven(line.y1());
@@ -123,14 +123,19 @@ bool RewriteFile(const QString& path, const QByteArray& bytes, QString* error) {
 
 WriteOutcome WriteObjectFiles(LayoutModel& m, const ObjectPanel& panel) {
   using Compose = bool (*)(LayoutModel&, const ObjectPanel&, QByteArray*, QString*);
+  const Compose track = [](LayoutModel& model, const ObjectPanel& on, QByteArray* b, QString* e) {
+    return ComposeTrackFile(model, on, b, e);
+  };
   struct File {
     QString LayoutModel::*path;
     Compose compose;
   };
-  static const File kOrder[] = {
-      {&LayoutModel::SensorFile, ComposeSensorFile}, {&LayoutModel::LabelFile, ComposeLabelFile},
-      {&LayoutModel::ImageFile, ComposeImageFile},   {&LayoutModel::SignalFile, ComposeSignalFile},
-      {&LayoutModel::TrackFile, ComposeTrackFile},
+  const File kOrder[] = {
+      {&LayoutModel::SensorFile, ComposeSensorFile},
+      {&LayoutModel::LabelFile, ComposeLabelFile},
+      {&LayoutModel::ImageFile, ComposeImageFile},
+      {&LayoutModel::SignalFile, ComposeSignalFile},
+      {&LayoutModel::TrackFile, track},
   };
   WriteOutcome out;
   for (const File& file : kOrder) {

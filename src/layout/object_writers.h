@@ -22,9 +22,10 @@ bool ComposeImageFile(LayoutModel& model, const ObjectPanel& panel, QByteArray* 
 // signal showing its other aspect is written as stored: the table's coil A, its stored picture.
 bool ComposeSignalFile(LayoutModel& model, const ObjectPanel& panel, QByteArray* bytes,
                        QString* error);
-// Every unit is renamed "track " followed by its number.
+// Every unit is renamed "track " followed by its number, unless `keepNames` (a deletion keeps
+// the names the units had before it: the reader drops them).
 bool ComposeTrackFile(LayoutModel& model, const ObjectPanel& panel, QByteArray* bytes,
-                      QString* error);
+                      QString* error, bool keepNames = false);
 
 // Empties the file and fills it with `bytes` in one step: a failure leaves it as it was.
 bool RewriteFile(const QString& path, const QByteArray& bytes, QString* error = nullptr);

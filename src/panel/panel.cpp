@@ -13,6 +13,20 @@ namespace kv {
 namespace {
 // Text boxes are windows of their own and lie above every line, label and picture.
 constexpr double kWindowedLayer = 1e9;
+// The track numbers, while they show, lie above every other drawing, so they can be read and
+// clicked wherever their unit lies.
+constexpr double kNumberLayer = 5e8;
+
+double LayerOf(const QGraphicsItem* item) {
+  switch (ItemKind(item)) {
+    case PanelObject::kSensor:
+      return kWindowedLayer;
+    case PanelObject::kTrackNumber:
+      return kNumberLayer;
+    default:
+      return 0;
+  }
+}
 // The number labels of the track units: small, on a pale yellow box that stands out from track.
 constexpr std::int32_t kTrackNumberBack = 0xC0FFFF;
 constexpr int kTrackNumberPoints = 8;
@@ -42,6 +56,12 @@ Panel::Panel(Session& session, QWidget* parent)
   setTransform(QTransform::fromScale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel));
   // The scene never grows its index over a thousand moving items; a flat list is quicker.
   scene_->setItemIndexMethod(QGraphicsScene::NoIndex);
+  // Every control sets the pen, brush and font it draws with; saving the painter's state around
+  // each of a thousand controls is the dearest part of a repaint after drawing them.
+  setOptimizationFlag(QGraphicsView::DontSavePainterState);
+  // Working out the least area to repaint costs more than repainting the whole panel once
+  // hundreds of objects move together, and a whole repaint is quick.
+  setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
   grid_ = new GridItem;
   scene_->addItem(grid_);
   UpdateSceneRect();
@@ -221,6 +241,162 @@ void Panel::Clear() {
   pressed_ = {};
 }
 
+// --- editing --------------------------------------------------------------------------------
+
+QGraphicsItem* Panel::ObjectControl(PanelObject kind, int i) const {
+  switch (kind) {
+    case PanelObject::kTrackNumber:
+      return lblTrk(i);
+    case PanelObject::kLabel:
+      return Label(i);
+    case PanelObject::kImage:
+      return imgImage(i);
+    case PanelObject::kSignal:
+      return imgSig(i);
+    case PanelObject::kSensor:
+      return txtAws(i);
+    case PanelObject::kNone:
+      break;
+  }
+  return nullptr;
+}
+
+QPointF Panel::TopLeft(PanelObject kind, int i) const {
+  const QGraphicsItem* item = ObjectControl(kind, i);
+  return item ? item->pos() : QPointF();
+}
+
+void Panel::SetTopLeft(PanelObject kind, int i, const QPointF& at) {
+  if (kind == PanelObject::kTrackNumber) return;
+  if (QGraphicsItem* item = ObjectControl(kind, i)) item->setPos(at);
+}
+
+void Panel::SetTrackEnds(int i, const TrackEnds& ends) {
+  if (LineControl* inner = linColor(i)) inner->SetEnds(ends.x1, ends.y1, ends.x2, ends.y2);
+  if (LineControl* outer = linBlack(i)) outer->SetEnds(ends.x1, ends.y1, ends.x2, ends.y2);
+}
+
+template <typename T>
+std::unique_ptr<QGraphicsItem> Panel::Off(std::array<T*, 256>& table, int i) {
+  if (!ValidIndex(i) || !table[i]) return nullptr;
+  std::unique_ptr<QGraphicsItem> item(table[i]);
+  table[i] = nullptr;
+  scene_->removeItem(item.get());
+  return item;
+}
+
+template <typename T>
+void Panel::On(std::array<T*, 256>& table, int i, std::unique_ptr<QGraphicsItem> item) {
+  if (!item) return;
+  table[i] = static_cast<T*>(item.release());
+  scene_->addItem(table[i]);
+}
+
+template <typename T>
+void Panel::Shift(std::array<T*, 256>& table, int from, int to) {
+  table[to] = table[from];
+  table[from] = nullptr;
+}
+
+DetachedControls Panel::Detach(PanelObject kind, int i) {
+  DetachedControls out;
+  out.kind_ = kind;
+  switch (kind) {
+    case PanelObject::kTrackNumber:
+      out.items_[0] = Off(lblTrk_, i);
+      out.items_[1] = Off(linBlack_, i);
+      out.items_[2] = Off(linColor_, i);
+      if (ValidIndex(i)) trackRepaints_[i] = 0;
+      break;
+    case PanelObject::kLabel:
+      out.items_[0] = Off(label_, i);
+      break;
+    case PanelObject::kImage:
+      out.items_[0] = Off(imgImage_, i);
+      break;
+    case PanelObject::kSignal:
+      out.items_[0] = Off(imgSig_, i);
+      break;
+    case PanelObject::kSensor:
+      out.items_[0] = Off(txtAws_, i);
+      break;
+    case PanelObject::kNone:
+      break;
+  }
+  return out;
+}
+
+void Panel::Attach(int i, DetachedControls controls) {
+  const PanelObject kind = controls.kind_;
+  if (!ValidIndex(i) || controls.IsEmpty() || ObjectControl(kind, i)) return;
+  auto& items = controls.items_;
+  switch (kind) {
+    case PanelObject::kTrackNumber:
+      On(lblTrk_, i, std::move(items[0]));
+      On(linBlack_, i, std::move(items[1]));
+      On(linColor_, i, std::move(items[2]));
+      break;
+    case PanelObject::kLabel:
+      On(label_, i, std::move(items[0]));
+      break;
+    case PanelObject::kImage:
+      On(imgImage_, i, std::move(items[0]));
+      break;
+    case PanelObject::kSignal:
+      On(imgSig_, i, std::move(items[0]));
+      break;
+    case PanelObject::kSensor:
+      On(txtAws_, i, std::move(items[0]));
+      break;
+    case PanelObject::kNone:
+      return;
+  }
+  Number(kind, i);
+}
+
+void Panel::Renumber(PanelObject kind, int from, int to) {
+  if (!ValidIndex(from) || !ValidIndex(to) || !ObjectControl(kind, from) ||
+      ObjectControl(kind, to)) {
+    return;
+  }
+  switch (kind) {
+    case PanelObject::kTrackNumber:
+      Shift(lblTrk_, from, to);
+      Shift(linBlack_, from, to);
+      Shift(linColor_, from, to);
+      trackRepaints_[to] = trackRepaints_[from];
+      trackRepaints_[from] = 0;
+      break;
+    case PanelObject::kLabel:
+      Shift(label_, from, to);
+      break;
+    case PanelObject::kImage:
+      Shift(imgImage_, from, to);
+      break;
+    case PanelObject::kSignal:
+      Shift(imgSig_, from, to);
+      break;
+    case PanelObject::kSensor:
+      Shift(txtAws_, from, to);
+      break;
+    case PanelObject::kNone:
+      return;
+  }
+  Number(kind, to);
+}
+
+void Panel::Number(PanelObject kind, int i) {
+  QGraphicsItem* item = ObjectControl(kind, i);
+  if (!item) return;
+  MarkItem(item, kind, i);
+  if (kind == PanelObject::kSensor) {
+    item->setToolTip(QStringLiteral("sensor ") + QString::number(i));
+  } else if (kind == PanelObject::kTrackNumber) {
+    lblTrk(i)->SetCaption(QString::number(i));
+    item->setToolTip(QString::number(i));
+  }
+}
+
 // --- positions ------------------------------------------------------------------------------
 
 TrackEnds Panel::TrackPosition(int i) const {
@@ -265,15 +441,11 @@ SensorBox* Panel::txtAws(int i) const { return At(txtAws_, i); }
 // --- stacking -------------------------------------------------------------------------------
 
 void Panel::BringToFront(QGraphicsItem* item) {
-  if (!item) return;
-  const double layer = ItemKind(item) == PanelObject::kSensor ? kWindowedLayer : 0;
-  item->setZValue(layer + ++front_);
+  if (item) item->setZValue(LayerOf(item) + ++front_);
 }
 
 void Panel::SendToBack(QGraphicsItem* item) {
-  if (!item) return;
-  const double layer = ItemKind(item) == PanelObject::kSensor ? kWindowedLayer : 0;
-  item->setZValue(layer + --back_);
+  if (item) item->setZValue(LayerOf(item) + --back_);
 }
 
 // --- track numbers and repaint --------------------------------------------------------------
@@ -286,8 +458,9 @@ void Panel::PlaceTrackNumber(int k) {
   const LayoutModel& m = session_.model;
   if (m.ClickRole == 1 || m.ShowNumbers) {
     number->SetCaption(QString::number(k));
+    // Brought to the front as it shows; in its layer it stays there while it moves.
+    if (!number->isVisible()) BringToFront(number);
     number->show();
-    BringToFront(number);
   } else {
     number->hide();
   }

@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QString>
 #include <array>
+#include <memory>
 
 #include "panel/panel_items.h"
 
@@ -30,6 +31,20 @@ struct LabelLook {
 // End points of a track unit's lines, in twips.
 struct TrackEnds {
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// The controls of one object taken off the surface whole (a track unit: both its lines and its
+// number), keeping everything they show, so that putting them back restores exactly what was
+// there. Controls never put back are destroyed with this.
+class DetachedControls {
+ public:
+  PanelObject Kind() const { return kind_; }
+  bool IsEmpty() const { return !items_[0]; }
+
+ private:
+  friend class Panel;
+  PanelObject kind_ = PanelObject::kNone;
+  std::array<std::unique_ptr<QGraphicsItem>, 3> items_;
 };
 
 // picScreen: the drawing surface, a QGraphicsView over a scene measured in twips (15 twips to a
@@ -84,6 +99,22 @@ class Panel : public QGraphicsView {
   QPointF LabelPosition(int i) const;   // Left, Top (as stored: minus nothing)
   QPointF SignalPosition(int i) const;  // Left, Top
   QPointF SensorPosition(int i) const;  // Left, Top
+
+  // --- editing: the same for every kind; a track unit is PanelObject::kTrackNumber ---------
+  // The control that takes the object's clicks (a track unit's number); nullptr when not loaded.
+  QGraphicsItem* ObjectControl(PanelObject kind, int i) const;
+  // Left and Top of the object's control (a track unit's number: the middle of its line).
+  QPointF TopLeft(PanelObject kind, int i) const;
+  // Moves a picture, label, signal or sensor; a track unit is moved by its ends.
+  void SetTopLeft(PanelObject kind, int i, const QPointF& at);
+  // Both lines of track unit i on new ends; its number is left where it is (PlaceTrackNumber).
+  void SetTrackEnds(int i, const TrackEnds& ends);
+  // Takes object i off the surface and out of its number, which is left empty.
+  DetachedControls Detach(PanelObject kind, int i);
+  // Puts detached controls back under number i, which must be empty (else they are dropped).
+  void Attach(int i, DetachedControls controls);
+  // Object `from` takes the empty number `to`: its clicks, tool-tip and number say `to`.
+  void Renumber(PanelObject kind, int from, int to);
 
   // The widths the track template takes for new units (ShowGauge): outer = gauge, inner =
   // gauge - 2.
@@ -158,8 +189,16 @@ class Panel : public QGraphicsView {
   void Drop(std::array<T*, 256>& table, int i);
   template <typename T>
   static T* At(const std::array<T*, 256>& table, int i);
-  ImageControl* MakePicture(PanelObject kind, int i, const QString& picturePath,
-                            QString* error, bool* loaded);
+  template <typename T>
+  std::unique_ptr<QGraphicsItem> Off(std::array<T*, 256>& table, int i);
+  template <typename T>
+  void On(std::array<T*, 256>& table, int i, std::unique_ptr<QGraphicsItem> item);
+  template <typename T>
+  void Shift(std::array<T*, 256>& table, int from, int to);
+  // Marks an object's controls with their number, and what shows the number.
+  void Number(PanelObject kind, int i);
+  ImageControl* MakePicture(PanelObject kind, int i, const QString& picturePath, QString* error,
+                            bool* loaded);
   QGraphicsItem* ObjectAt(const QPoint& viewportPos) const;
   QPointF ToTwips(const QPointF& viewportPos) const;
   void UpdateSceneRect();

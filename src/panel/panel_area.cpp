@@ -33,10 +33,16 @@ PanelArea::PanelArea(Session& session, QWidget* parent) : QWidget(parent) {
   vsb_ = MakeBar(Qt::Vertical, QStringLiteral("vsbScreen"), kVMax, 100, 2600, this);
   percent_[0] = MakePercentLabel(1);
   percent_[1] = MakePercentLabel(2);
+  pointer_ = new QLabel(this);
+  pointer_->setObjectName(QStringLiteral("lblPointer"));
+  // Wide enough for the longest position, so the bar beside it does not jump while dragging.
+  pointer_->setMinimumWidth(pointer_->fontMetrics().horizontalAdvance(
+      QStringLiteral("-88888, -88888 twips   square -888, -888")));
 
   auto* bottom = new QHBoxLayout;
   bottom->setSpacing(2);
   bottom->addWidget(hsb_, 1);
+  bottom->addWidget(pointer_);
   bottom->addWidget(percent_[0]);
   bottom->addWidget(percent_[1]);
 
@@ -70,6 +76,10 @@ void PanelArea::hsbScreen_Change() {
 void PanelArea::vsbScreen_Change() {
   percent_[1]->setText(texts::PercentCaption(vsb_->value() / kPercentDivisor));
   panel_->SetOrigin(panel_->Origin().x(), vsb_->value());
+}
+
+void PanelArea::ShowPointer(const QString& text) {
+  if (pointer_->text() != text) pointer_->setText(text);
 }
 
 void PanelArea::lblPerCent_Click() {

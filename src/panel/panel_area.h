@@ -25,6 +25,9 @@ class PanelArea : public QWidget {
   QScrollBar* hsbScreen() { return hsb_; }
   QScrollBar* vsbScreen() { return vsb_; }
   QLabel* lblPerCent(int i) { return i == 1 ? percent_[0] : percent_[1]; }
+  // lblPointer, beside the percent labels: where the pointer is while objects are dragged.
+  QLabel* lblPointer() { return pointer_; }
+  void ShowPointer(const QString& text);
 
   void hsbScreen_Change();
   void vsbScreen_Change();
@@ -41,6 +44,7 @@ class PanelArea : public QWidget {
   QScrollBar* hsb_;
   QScrollBar* vsb_;
   QLabel* percent_[2];
+  QLabel* pointer_;
 };
 
 }  // namespace kv

@@ -4,8 +4,11 @@
 #include <QFontMetrics>
 #include <QImageReader>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
+#include <cmath>
 
+#include "layout/twips.h"
 #include "panel/panel_texts.h"
 
 namespace kv {
@@ -70,10 +73,47 @@ void LineControl::ApplyPen() {
   setPen(pen);
 }
 
+QRectF LineControl::boundingRect() const {
+  const double margin = (width_ / 2.0 + 1) * kTwipsPerPixel;
+  return QRectF(line().p1(), line().p2()).normalized().adjusted(-margin, -margin, margin, margin);
+}
+
+QPainterPath LineControl::shape() const {
+  QPainterPath path;
+  path.addRect(boundingRect());
+  return path;
+}
+
+void LineControl::paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+                        QWidget* widget) {
+  if (width_ <= 1 || style_ != kSolid) {
+    QGraphicsLineItem::paint(painter, option, widget);
+    return;
+  }
+  // Stroking a wide pen is far dearer than filling the band it covers: the rectangle from end
+  // to end, half the width to either side, in pixels; flat ends, as the pen has.
+  const QTransform toDevice = painter->worldTransform();
+  const QPointF a = toDevice.map(line().p1());
+  const QPointF b = toDevice.map(line().p2());
+  const QPointF along = b - a;
+  const double length = std::hypot(along.x(), along.y());
+  if (length == 0) return;
+  const QPointF across = QPointF(-along.y(), along.x()) * (width_ / 2.0 / length);
+  const QPointF band[4] = {a + across, b + across, b - across, a - across};
+  painter->setWorldTransform(QTransform());
+  painter->setPen(Qt::NoPen);
+  painter->setBrush(FromWindowsColour(colour_));
+  painter->drawPolygon(band, 4);
+  painter->setWorldTransform(toDevice);
+}
+
 // --- LabelControl ---------------------------------------------------------------------------
 
 LabelControl::LabelControl() {
   setFlag(ItemIgnoresTransformations);
+  // Laying out text is the dearest part of a repaint; a caption is drawn once and then reused
+  // wherever it moves.
+  setCacheMode(ItemCoordinateCache);
   SetForeColor(kBlack);
 }
 
@@ -100,6 +140,7 @@ void LabelControl::paint(QPainter* painter, const QStyleOptionGraphicsItem* opti
     const QRectF box = boundingRect();
     painter->fillRect(box, back_);
     painter->setPen(QPen(Qt::black, 0));
+    painter->setBrush(Qt::NoBrush);
     painter->drawRect(box.adjusted(0, 0, -1, -1));
     painter->translate(2, 0);
   }
@@ -154,7 +195,10 @@ void ImageControl::ShowMissing(const QString& name) {
 
 SensorBox::SensorBox() {
   setFlag(ItemIgnoresTransformations);
+  setCacheMode(ItemCoordinateCache);
   font_.setPointSize(8);
+  const QFontMetrics metrics(font_);
+  box_ = QRectF(0, 0, metrics.horizontalAdvance(kSensorText) + 8, metrics.height() + 4);
 }
 
 QString SensorBox::Text() const { return kSensorText; }
@@ -166,14 +210,14 @@ void SensorBox::SetLit(bool lit) {
 }
 
 QRectF SensorBox::boundingRect() const {
-  const QFontMetrics metrics(font_);
-  return QRectF(0, 0, metrics.horizontalAdvance(kSensorText) + 8, metrics.height() + 4);
+  return box_;
 }
 
 void SensorBox::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
   const QRectF box = boundingRect();
   painter->fillRect(box, lit_ ? Qt::black : Qt::white);
   painter->setPen(QPen(Qt::black, 0));
+  painter->setBrush(Qt::NoBrush);
   painter->drawRect(box.adjusted(0, 0, -1, -1));
   painter->setPen(lit_ ? Qt::white : Qt::black);
   painter->setFont(font_);

@@ -47,6 +47,12 @@ class LineControl : public QGraphicsLineItem {
   void SetBorderColor(std::int32_t colour);
   std::int32_t BorderColor() const { return colour_; }
 
+  // The line's pixels, whatever the view's scale (15 twips to a pixel): what a repaint must
+  // cover, and a wide solid line drawn as the band it is.
+  QRectF boundingRect() const override;
+  QPainterPath shape() const override;
+  void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
  private:
   void ApplyPen();
   int width_ = 1;
@@ -110,6 +116,7 @@ class SensorBox : public QGraphicsItem {
  private:
   bool lit_ = false;
   QFont font_;
+  QRectF box_;
 };
 
 }  // namespace kv

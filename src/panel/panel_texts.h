@@ -65,6 +65,82 @@ inline QString GridCaption(int squares) {
   return squares > 9 ? QStringLiteral("squares") + str : QStringLiteral("squares ") + str;
 }
 
+// The move frame's caption for the move options one, some and all.
+inline QString MoveFrameCaption(int option) {
+  switch (option) {
+    case 1:
+      return QStringLiteral("move one item");
+    case 2:
+      return QStringLiteral("move some items");
+    default:
+      return QStringLiteral("move all items");
+  }
+}
+
+// The pointer while dragging, at the panel's foot: twips, and the grid square (75 twips, counted
+// from 1) under it.
+inline QString PointerPosition(int x, int y) {
+  const auto square = [](int twips) { return (twips >= 0 ? twips : twips - 74) / 75 + 1; };
+  return QStringLiteral("%1, %2 twips   square %3, %4").arg(x).arg(y).arg(square(x)).arg(square(y));
+}
+
+// A 256th object of a kind: nothing is created.
+inline QString ObjectLimitReachedTitle() {
+  return QStringLiteral("too many objects");
+}
+inline QString ObjectLimitReached(const QString& kind) {
+  return QStringLiteral("A layout holds at most 255 %1; no more can be added.").arg(kind);
+}
+
+// The dustbin or an undo met a file kept as it is because its reading stopped.
+inline QString KeptFileNotDeletedTitle() {
+  return QStringLiteral("nothing deleted");
+}
+inline QString KeptFileNotDeleted(const QString& kind, const QString& file, int line) {
+  const QString where = line > 0 ? QStringLiteral(" (its reading stopped at line %1)").arg(line)
+                                 : QStringLiteral(" (it could not be read)");
+  return QStringLiteral(
+             "The %1 cannot be deleted or put back: %2%3 is kept as it is until it is mended, "
+             "so it is not rewritten.")
+      .arg(kind, file, where);
+}
+// A deletion whose file cannot hold a text of its kind.
+inline QString CannotStoreKind(const QString& reason) {
+  return QStringLiteral("%1. Nothing was deleted: the file is as it was.").arg(reason);
+}
+
+// Fetching a picture.
+inline QString FetchPictureTitle() {
+  return QStringLiteral("Fetch a picture (e.g. a drawing in MS 'Paint')");
+}
+inline QString BitmapFilter() {
+  return QStringLiteral("Bitmap files (*.bmp)|*.bmp");
+}
+inline QString CopyPictureTitle() {
+  return QStringLiteral("picture outside the program folder");
+}
+inline QString CopyPicture(const QString& file, const QString& folder) {
+  return QStringLiteral(
+             "%1 lies outside the program folder, where a layout cannot find it again. Copy it "
+             "into %2 and use the copy?")
+      .arg(file, folder);
+}
+inline QString PictureNotCopied(const QString& file, const QString& reason) {
+  return QStringLiteral("%1 could not be copied: %2. No picture was added.").arg(file, reason);
+}
+inline QString PicturePathTooLongTitle() {
+  return QStringLiteral("picture not added");
+}
+inline QString PicturePathTooLong(const QString& stored) {
+  return QStringLiteral(
+             "The picture's path below the program folder, %1, is longer than the 100 "
+             "characters a layout can keep. Move the file to a shorter path and fetch it again.")
+      .arg(stored);
+}
+inline QString PictureNotLoaded(const QString& reason) {
+  return reason + QStringLiteral(" No picture was added.");
+}
+
 // A percent label: Str of the whole percent (a leading blank) and "%".
 inline QString PercentCaption(int percent) {
   return NumberText(percent) + QLatin1Char('%');

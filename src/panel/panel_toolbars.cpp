@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "base/session.h"
+#include "panel/gauge_selector.h"
 #include "panel/grid.h"
 #include "panel/image_button.h"
 #include "panel/order_check_box.h"
@@ -64,6 +65,11 @@ void PanelToolbars::ShowNextNumberOnHover(ImageButton* button, const std::uint8_
   });
 }
 
+void PanelToolbars::ShowCountAfterDeletion(PanelObject kind) {
+  const auto it = creators_.constFind(int(kind));
+  if (it != creators_.constEnd()) it->button->setToolTip(QString::number(*it->count));
+}
+
 void PanelToolbars::BuildCreateToolbar(ToolbarFrame* frame) {
   frame->setTitle(texts::BackupCaption());
   frame->setToolTip(texts::CreateToolbarTip());
@@ -71,21 +77,22 @@ void PanelToolbars::BuildCreateToolbar(ToolbarFrame* frame) {
   const LayoutModel& m = session_.model;
   AddButton(box, frame, QStringLiteral("imgBtnTrk"), QStringLiteral("track"),
             texts::GaugeTip(area_.picScreen().TemplateOuterWidth()));
-  auto* bore = AddButton(box, frame, QStringLiteral("imgBtnBore"), QStringLiteral("bore"),
-                         texts::BoreTip());
-  bore->hide();  // shown only while the gauge is 1
+  gauge_ = new GaugeSelector(frame);
+  box->insertWidget(0, gauge_, 0, Qt::AlignVCenter);
   const struct {
+    PanelObject kind;
     const char* name;
     const char* picture;
     const std::uint8_t& count;
-  } creators[] = {{"imgBtnImg", "picture", m.ImageCount},
-                  {"imgBtnLbl", "label", m.LabelCount},
-                  {"imgBtnSig", "signal", m.SignalCount},
-                  {"imgBtnAws", "sensor", m.SensorCount}};
+  } creators[] = {{PanelObject::kImage, "imgBtnImg", "picture", m.ImageCount},
+                  {PanelObject::kLabel, "imgBtnLbl", "label", m.LabelCount},
+                  {PanelObject::kSignal, "imgBtnSig", "signal", m.SignalCount},
+                  {PanelObject::kSensor, "imgBtnAws", "sensor", m.SensorCount}};
   for (const auto& c : creators) {
-    ShowNextNumberOnHover(AddButton(box, frame, QString::fromLatin1(c.name),
-                                    QString::fromLatin1(c.picture), {}),
-                          c.count);
+    ImageButton* button =
+        AddButton(box, frame, QString::fromLatin1(c.name), QString::fromLatin1(c.picture), {});
+    ShowNextNumberOnHover(button, c.count);
+    creators_.insert(int(c.kind), Creator{button, &c.count});
   }
   chkOrder_ = new OrderCheckBox(frame);
   box->addWidget(chkOrder_, 0, Qt::AlignVCenter);

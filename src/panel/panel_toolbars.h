@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <array>
 #include <cstdint>
+
+#include "panel/panel_items.h"
 
 class QBoxLayout;
 class QRadioButton;
@@ -10,6 +13,7 @@ class QScrollBar;
 
 namespace kv {
 
+class GaugeSelector;
 class Grid;
 class ImageButton;
 class OrderCheckBox;
@@ -34,6 +38,12 @@ class PanelToolbars : public QObject {
   Grid& grid() { return *grid_; }
   PanelSlide& slide() { return *slide_; }
   OrderCheckBox& chkOrder() { return *chkOrder_; }
+  GaugeSelector& gauge() { return *gauge_; }
+
+  // The create buttons of pictures, labels, signals and sensors show the number the next
+  // object will get, Str(count + 1), whenever the mouse moves over them; after a deletion of
+  // their kind, the count left, as plain digits.
+  void ShowCountAfterDeletion(PanelObject kind);
 
  private:
   void BuildCreateToolbar(ToolbarFrame* frame);
@@ -46,12 +56,18 @@ class PanelToolbars : public QObject {
                          const QString& picture, const QString& toolTip);
   // The create buttons show the number the next object of their kind will get.
   void ShowNextNumberOnHover(ImageButton* button, const std::uint8_t& count);
+  struct Creator {
+    ImageButton* button;
+    const std::uint8_t* count;
+  };
 
   Session& session_;
   PanelArea& area_;
   Grid* grid_ = nullptr;
   PanelSlide* slide_ = nullptr;
   OrderCheckBox* chkOrder_ = nullptr;
+  GaugeSelector* gauge_ = nullptr;
+  QHash<int, Creator> creators_;  // by PanelObject
 };
 
 }  // namespace kv

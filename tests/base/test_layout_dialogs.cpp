@@ -154,12 +154,15 @@ class LayoutDialogsTest : public QObject {
     Saving s;
     kv::LayoutModel& m = s.t.session.model;
     m.SignalCount = 3;
-    m.SignalOff[3] = true;  // the last signal shows its other aspect
+    m.SignalOff[1] = true;  // selected in Modify mode: no reason to refuse
+    m.StoredAspect[3] = QStringLiteral("C3R2x");  // the last signal shows its other aspect
     int neutral = 0;
     QVERIFY(!s.Save([&] { ++neutral; }));
     QCOMPARE(neutral, 0);
     QCOMPARE(s.t.dialogs.Last().title, QStringLiteral("write permit suspended"));
     QCOMPARE(s.File("sensor.txt"), QByteArray("old\r\n"));
+    m.StoredAspect[3].clear();
+    QVERIFY(s.Save());
   }
 
   // The files are written in order sensor, label, image, signal, track: one that fails stops the

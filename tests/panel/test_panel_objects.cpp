@@ -278,6 +278,30 @@ class PanelObjectsTest : public QObject {
     QCOMPARE(screenDown.size(), 2);
     QCOMPARE(screenDown[1][1].toPointF(), QPointF(300 + 180, 60 + 180));
   }
+
+  void aMovedObjectIsDrawnWhereALoadedOneIs() {
+    // A sensor, a label and a track number loaded at a third of a pixel and moved look as
+    // they do loaded where they went.
+    const auto draw = [](kv::Panel& panel, double x, double y) {
+      panel.LoadSensor(1, x, y);
+      panel.LoadLabel(1, {"PLATFORM", 0, false, false, false, "", 8}, x, y + 300);
+      panel.LoadTrack(1, {x, y + 900, x + 3000, y + 900}, 6);
+      panel.PlaceTrackNumber(1);
+    };
+    ShownPanel there;
+    there.t.session.model.ShowNumbers = true;
+    draw(there.panel, 3000, 2400);
+    ShownPanel moved;
+    moved.t.session.model.ShowNumbers = true;
+    draw(moved.panel, 1000, 155);
+    moved.Shot();
+    const QPointF by(2000, 2245);
+    moved.panel.SetTopLeft(PanelObject::kSensor, 1, moved.panel.SensorPosition(1) + by);
+    moved.panel.SetTopLeft(PanelObject::kLabel, 1, moved.panel.LabelPosition(1) + by);
+    moved.panel.SetTrackEnds(1, {3000, 3300, 6000, 3300});
+    moved.panel.PlaceTrackNumber(1);
+    QCOMPARE(moved.Shot(), there.Shot());
+  }
 };
 
 KV_TEST_MAIN(PanelObjectsTest)

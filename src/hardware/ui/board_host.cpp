@@ -31,6 +31,7 @@ BoardHost::~BoardHost() {
 void BoardHost::LoadBoardWindow() {
   if (window_) return;
   window_ = std::make_unique<BoardWindow>(session_, *library_, mainWindow_, relay_.get());
+  connect(window_.get(), &BoardWindow::digitalInputsRead, this, &BoardHost::digitalInputs);
 }
 
 void BoardHost::ShowBoardWindow() {

@@ -34,6 +34,11 @@ class BoardHost : public QObject {
   // Shows Form2 where it is loaded; a beep where this system has no board.
   void ShowBoardWindow();
 
+ signals:
+  // The board's digital inputs as Form2 polls them (every 50 ms while the board is open,
+  // whether Form2 shows or not), bit 0 = input 1.
+  void digitalInputs(int bits);
+
  private:
   Session& session_;
   QWidget* mainWindow_;

@@ -307,6 +307,7 @@ void BoardWindow::SetLost(bool lost) {
 void BoardWindow::Timer1_Timer() {
   const int digital = board_.ReadAllDigital();
   for (int i = 0; i < 5; ++i) check2_[i]->setChecked((digital >> i) & 1);
+  emit digitalInputsRead(digital);
   int data1 = 0;
   int data2 = 0;
   board_.ReadAllAnalog(data1, data2);

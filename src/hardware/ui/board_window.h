@@ -68,6 +68,10 @@ class BoardWindow : public QWidget {
  signals:
   void lostChanged(bool lost);
 
+ signals:
+  // Each poll of Timer1: the digital inputs, bit 0 = input 1 ... bit 4 = input 5.
+  void digitalInputsRead(int bits);
+
  private:
   // The outcome of OpenDevice in Label1; polling while connected, looking again while lost.
   void ShowCard(int h);

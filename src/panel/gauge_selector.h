@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+class QScrollBar;
+
+namespace kv {
+
+class ImageButton;
+
+// A line on a toolbar: linBase and linAdj. Its height on the selector is kept in twips, as the
+// gauge rule gives it; solid or dashed.
+class ToolLine : public QWidget {
+  Q_OBJECT
+
+ public:
+  enum Style { kSolid = 1, kDash = 2 };
+  ToolLine(const QString& objectName, Qt::Orientation orientation, QWidget* parent);
+  // A horizontal line at `y` twips from the selector's top, from x1 to x2 twips.
+  void SetY(int y);
+  int Y1() const { return y_; }
+  int Y2() const { return y_; }
+  void SetBorderStyle(Style style);
+  Style BorderStyle() const { return style_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Qt::Orientation orientation_;
+  Style style_ = kSolid;
+  int y_ = 0;
+};
+
+// The gauge selector of the creation toolbar: vsbGauge (10 at the top down to 1, a large step
+// of 3), the sample line linBase beside it and the marker linAdj that shows the gauge's height.
+// The tunnel picture imgBtnBore shows over them only for gauge 1.
+class GaugeSelector : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit GaugeSelector(QWidget* parent);
+
+  QScrollBar* vsbGauge() const { return bar_; }
+  ImageButton* imgBtnBore() const { return bore_; }
+  ToolLine* linBase() const { return base_; }
+  ToolLine* linAdj() const { return adj_; }
+
+  // Gauge 1: linBase dashed, linAdj hidden, the bore shown. Otherwise the bore hidden,
+  // linBase solid, linAdj shown at 570 - 12 x gauge twips.
+  void ShowGauge(int gauge);
+
+ private:
+  ImageButton* bore_;
+  QScrollBar* bar_;
+  ToolLine* base_;
+  ToolLine* adj_;
+};
+
+}  // namespace kv

@@ -1,0 +1,90 @@
+#include "panel/object_deletion.h"
+
+#include "base/message_catalogue.h"
+#include "base/session.h"
+#include "layout/object_writers.h"
+#include "panel/panel_objects.h"
+#include "panel/panel_texts.h"
+
+namespace kv {
+
+namespace {
+
+using Compose = bool (*)(LayoutModel&, const ObjectPanel&, QByteArray*, QString*);
+
+Compose ComposerOf(PanelObject kind) {
+  switch (kind) {
+    case PanelObject::kSensor:
+      return ComposeSensorFile;
+    case PanelObject::kLabel:
+      return ComposeLabelFile;
+    case PanelObject::kImage:
+      return ComposeImageFile;
+    case PanelObject::kSignal:
+      return ComposeSignalFile;
+    default:
+      // The remaining units keep the names they had: "track " and their number before.
+      return [](LayoutModel& m, const ObjectPanel& on, QByteArray* bytes, QString* error) {
+        return ComposeTrackFile(m, on, bytes, error, true);
+      };
+  }
+}
+
+// The kind's file may be rewritten; otherwise the user is told why nothing of it is deleted.
+bool MayDeleteFrom(Session& s, PanelObject kind) {
+  const QString path = FileOf(s.model, kind);
+  const KeptFile* kept = path.isEmpty() ? nullptr : FindKeptFile(s.model, path);
+  if (!kept) return true;
+  s.dialogs.MessageBox(texts::KeptFileNotDeleted(KindName(kind), kept->path, kept->line),
+                       msg::kInformation, texts::KeptFileNotDeletedTitle());
+  return false;
+}
+
+}  // namespace
+
+bool RewriteKindFile(Session& s, Panel& panel, PanelObject kind) {
+  LayoutModel& m = s.model;
+  const QString path = FileOf(m, kind);
+  if (path.isEmpty()) return true;  // the layout has no such file
+  if (!MayDeleteFrom(s, kind)) return false;
+  m.TargetFile = path;
+  PanelObjects objects(panel, m);
+  QByteArray bytes;
+  QString reason;
+  if (!ComposerOf(kind)(m, objects, &bytes, &reason)) {
+    s.dialogs.MessageBox(texts::CannotStoreKind(reason), msg::kInformation, path);
+    return false;
+  }
+  if (!RewriteFile(path, bytes, &reason)) {
+    ShowMessage(s, 4);
+    return false;
+  }
+  return true;
+}
+
+std::vector<KindDeletion> DeleteSelected(Session& s, Panel& panel) {
+  LayoutModel& m = s.model;
+  std::vector<KindDeletion> done;
+  for (PanelObject kind : kEditedKinds) {
+    const int last = LastClickedOf(m, kind);
+    const int count = CountOf(m, kind);
+    if (!IsObjectIndex(last, count) || !SelectionOf(m, kind)[last]) continue;
+    if (!MayDeleteFrom(s, kind)) continue;
+    KindDeletion d{kind, {}};
+    if (kind == PanelObject::kTrackNumber) {
+      for (int k = 1; k <= count; ++k) m.TrackName[k] = QStringLiteral("track %1").arg(k);
+    }
+    // From the highest down, so the numbers still to be taken stay where they are.
+    for (int k = count; k >= 1; --k) {
+      if (SelectionOf(m, kind)[k]) d.removed.insert(d.removed.begin(), TakeOut(m, panel, kind, k));
+    }
+    if (!RewriteKindFile(s, panel, kind)) {
+      for (RemovedObject& object : d.removed) PutBack(m, panel, kind, std::move(object));
+      continue;
+    }
+    done.push_back(std::move(d));
+  }
+  return done;
+}
+
+}  // namespace kv

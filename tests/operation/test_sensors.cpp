@@ -1,0 +1,122 @@
+#include <QTest>
+
+#include "base/session.h"
+#include "operation/sensors.h"
+#include "panel/panel.h"
+#include "support/test_session.h"
+
+using kv::test::TestSession;
+
+namespace {
+
+// Three sensor boxes along the top of a shown panel, at 0, 1500 and 3000 twips across.
+struct Boxes {
+  explicit Boxes(std::uint8_t mode) {
+    t.session.model.ProgMode = mode;
+    for (int i = 1; i <= 3; ++i) panel.LoadSensor(i, 1500.0 * (i - 1), 0);
+    t.session.model.SensorCount = 3;
+    panel.resize(600, 300);
+    panel.show();
+  }
+  // Which boxes are lit, as "1 3".
+  QString Lit() {
+    QStringList lit;
+    for (int i = 1; i <= 3; ++i) {
+      if (panel.txtAws(i)->Lit()) lit << QString::number(i);
+    }
+    return lit.join(' ');
+  }
+  QPoint On(int i) { return QPoint(100 * (i - 1) + 5, 5); }
+
+  TestSession t;
+  kv::Panel panel{t.session};
+  kv::Sensors sensors{t.session, panel};
+};
+
+}  // namespace
+
+class SensorsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aPressedBoxLightsAndTheReleaseActsInOperateOnly_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<QString>("released");
+    QTest::newRow("operate") << int(kv::kOperate) << "2"
+                             << "";
+    QTest::newRow("create: stays lit") << int(kv::kCreate) << "2"
+                                       << "2";
+    QTest::newRow("modify: selects instead") << int(kv::kModify) << ""
+                                             << "";
+  }
+  void aPressedBoxLightsAndTheReleaseActsInOperateOnly() {
+    QFETCH(int, mode);
+    QFETCH(QString, pressed);
+    QFETCH(QString, released);
+    Boxes b(static_cast<std::uint8_t>(mode));
+    QTest::mousePress(b.panel.viewport(), Qt::LeftButton, {}, b.On(2));
+    QCOMPARE(b.Lit(), pressed);
+    QCOMPARE(int(b.t.session.model.SensorIdx), 2);
+    QTest::mouseRelease(b.panel.viewport(), Qt::LeftButton, {}, b.On(2));
+    QCOMPARE(b.Lit(), released);
+  }
+
+  void theEventLightsBoxSensorIdxForHalfASecond() {
+    Boxes b(kv::kOperate);
+    b.t.session.model.SensorIdx = 3;
+    b.sensors.SensorEvent();
+    QCOMPARE(b.Lit(), QStringLiteral("3"));
+    b.t.scheduler.Advance(499);
+    QCOMPARE(b.Lit(), QStringLiteral("3"));
+    b.t.scheduler.Advance(1);
+    QCOMPARE(b.Lit(), QString());
+    QCOMPARE(b.sensors.timAws().Interval(), 0);
+  }
+
+  void eachEventEndsHalfASecondAfterItself() {
+    Boxes b(kv::kOperate);
+    b.t.session.model.SensorIdx = 1;
+    b.sensors.SensorEvent();
+    b.t.scheduler.Advance(300);
+    b.t.session.model.SensorIdx = 2;
+    b.sensors.SensorEvent();
+    QCOMPARE(b.Lit(), QStringLiteral("1 2"));
+    b.t.scheduler.Advance(200);
+    QCOMPARE(b.Lit(), QStringLiteral("2"));
+    b.t.scheduler.Advance(299);
+    QCOMPARE(b.Lit(), QStringLiteral("2"));
+    b.t.scheduler.Advance(1);
+    QCOMPARE(b.Lit(), QString());
+  }
+
+  // Readings of the board's inputs 50 ms apart; which boxes are lit after the last.
+  void aRisingBoardInputLightsItsBox_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QList<int>>("readings");
+    QTest::addColumn<QString>("lit");
+    QTest::newRow("first reading taken as it stands")
+        << int(kv::kOperate) << QList<int>{0b101} << "";
+    QTest::newRow("input 2 rises") << int(kv::kOperate) << QList<int>{0, 0b10} << "2";
+    QTest::newRow("inputs 1 and 3 rise together")
+        << int(kv::kOperate) << QList<int>{0b10, 0b111} << "1 3";
+    QTest::newRow("a held input lights once")
+        << int(kv::kOperate) << QList<int>{0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1} << "";
+    QTest::newRow("input 5: no such box") << int(kv::kOperate) << QList<int>{0, 0b10000} << "";
+    QTest::newRow("modify") << int(kv::kModify) << QList<int>{0, 0b10} << "";
+  }
+  void aRisingBoardInputLightsItsBox() {
+    QFETCH(int, mode);
+    QFETCH(QList<int>, readings);
+    QFETCH(QString, lit);
+    Boxes b(static_cast<std::uint8_t>(mode));
+    for (int bits : readings) {
+      b.t.scheduler.Advance(50);
+      b.sensors.BoardInputs(bits);
+    }
+    QCOMPARE(b.Lit(), lit);
+  }
+};
+
+KV_TEST_MAIN(SensorsTest)
+#include "test_sensors.moc"

@@ -1,0 +1,471 @@
+#include <QApplication>
+#include <QBoxLayout>
+#include <QImage>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "base/session.h"
+#include "panel/image_button.h"
+#include "panel/object_creation.h"
+#include "panel/order_check_box.h"
+#include "panel/panel.h"
+#include "panel/panel_area.h"
+#include "panel/panel_editor.h"
+#include "panel/panel_toolbars.h"
+#include "panel/toolbar_frame.h"
+#include "support/layout_fixture.h"
+#include "support/test_session.h"
+
+using kv::PanelObject;
+using kv::TrackEnds;
+
+namespace {
+
+// The panel under its toolbars with the editor and the create buttons, in Modify mode, on a
+// layout "My Layout" in the program folder.
+struct Editing {
+  Editing() {
+    kv::test::UseLayout(t);
+    t.session.model.ProgMode = kv::kModify;
+    auto* column = new QVBoxLayout(&host);
+    auto* strip = new QHBoxLayout;
+    column->addLayout(strip);
+    std::array<kv::ToolbarFrame*, 5> frames{};
+    for (int i = 1; i <= 4; ++i) {
+      frames[i] = new kv::ToolbarFrame(QStringLiteral("fraToolbar_%1").arg(i), QString(), &host);
+      strip->addWidget(frames[i]);
+    }
+    area = new kv::PanelArea(t.session, &host);
+    column->addWidget(area, 1);
+    toolbars = new kv::PanelToolbars(t.session, *area, frames, &host);
+    editor = new kv::PanelEditor(t.session, *area, host, &host);
+    creation = new kv::ObjectCreation(t.session, *area, *editor, host, &host);
+    QObject::connect(editor, &kv::PanelEditor::kindDeleted, toolbars,
+                     &kv::PanelToolbars::ShowCountAfterDeletion);
+    host.resize(1280, 700);
+    host.show();
+  }
+  kv::Panel& panel() { return area->picScreen(); }
+  kv::LayoutModel& m() { return t.session.model; }
+  template <typename T = QWidget>
+  T* Find(const QString& name) {
+    T* found = host.findChild<T*>(name);
+    if (!found) qFatal("no control %s", qPrintable(name));
+    return found;
+  }
+  void Click(const QString& name, Qt::MouseButton button = Qt::LeftButton) {
+    QTest::mouseClick(Find(name), button);
+  }
+  // Units i = 1..n from (750 i, 600) to (750 i, 1500); their numbers shown when `numbers`.
+  void Tracks(int n, bool numbers = false) {
+    m().ShowNumbers = numbers;
+    for (int i = 1; i <= n; ++i) {
+      panel().LoadTrack(i, {750.0 * i, 600, 750.0 * i, 1500}, 10);
+      panel().PlaceTrackNumber(i);
+      m().TrackGauge[i] = 10;
+    }
+    m().TrackCount = static_cast<std::uint8_t>(n);
+  }
+  void Sensor(int i, double x, double y) {
+    panel().LoadSensor(i, x, y);
+    m().SensorCount = static_cast<std::uint8_t>(qMax<int>(i, m().SensorCount));
+  }
+  // A mouse event on the panel at a point in twips, with the buttons held after it.
+  void Send(QEvent::Type type, QPointF twips, Qt::MouseButton button, Qt::MouseButtons held) {
+    const QPointF at = (twips - panel().Origin()) / 15.0;
+    QMouseEvent event(type, at, panel().viewport()->mapToGlobal(at), button, held, {});
+    QApplication::sendEvent(panel().viewport(), &event);
+  }
+  void Drag(QPointF from, QPointF to, Qt::MouseButton button = Qt::LeftButton) {
+    Send(QEvent::MouseButtonPress, from, button, button);
+    Send(QEvent::MouseMove, to, Qt::NoButton, button);
+    Send(QEvent::MouseButtonRelease, to, button, Qt::NoButton);
+  }
+  // A click 3 pixels inside the object's top left corner.
+  void ClickObject(PanelObject kind, int i, Qt::MouseButton button = Qt::LeftButton) {
+    const QPointF at = panel().TopLeft(kind, i) + QPointF(45, 45);
+    Send(QEvent::MouseButtonPress, at, button, button);
+    Send(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+  }
+
+  kv::test::TestSession t;
+  QWidget host;
+  kv::PanelArea* area = nullptr;
+  kv::PanelToolbars* toolbars = nullptr;
+  kv::PanelEditor* editor = nullptr;
+  kv::ObjectCreation* creation = nullptr;
+};
+
+QLineF Line(const TrackEnds& e) {
+  return QLineF(e.x1, e.y1, e.x2, e.y2);
+}
+
+}  // namespace
+
+class EditingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aNewUnitLiesOnTheVisiblePanelAtTheGauge_data() {
+    QTest::addColumn<int>("gauge");
+    QTest::addColumn<int>("outer");
+    QTest::addColumn<int>("inner");
+    QTest::addColumn<bool>("dashed");
+    QTest::newRow("10") << 10 << 10 << 8 << false;
+    QTest::newRow("3") << 3 << 3 << 1 << false;
+    QTest::newRow("1: a tunnel") << 1 << 1 << 1 << true;
+  }
+  void aNewUnitLiesOnTheVisiblePanelAtTheGauge() {
+    QFETCH(int, gauge);
+    QFETCH(int, outer);
+    QFETCH(int, inner);
+    QFETCH(bool, dashed);
+    Editing e;
+    e.Tracks(2, true);
+    e.m().CurGauge = static_cast<std::uint8_t>(gauge);
+    e.area->hsbScreen()->setValue(3000);
+    e.area->vsbScreen()->setValue(2000);
+    e.Click("imgBtnTrk");
+    QCOMPARE(int(e.m().TrackCount), 3);
+    QCOMPARE(int(e.m().TrackGauge[3]), gauge);
+    QCOMPARE(Line(e.panel().TrackPosition(3)), QLineF(9000, 3500, 10000, 4500));
+    QCOMPARE(e.panel().linBlack(3)->BorderWidth(), outer);
+    QCOMPARE(e.panel().linColor(3)->BorderWidth(), inner);
+    QCOMPARE(e.panel().linBlack(3)->BorderStyle() == kv::LineControl::kDash, dashed);
+    QCOMPARE(e.panel().TopLeft(PanelObject::kTrackNumber, 3), QPointF(9500, 4000));
+    QVERIFY(e.panel().linBlack(3)->zValue() > e.panel().linColor(1)->zValue());
+    QCOMPARE(e.panel().viewport()->cursor().shape(), Qt::CrossCursor);
+  }
+
+  void theGaugeBarsArrowsStepTheWayTheyPoint() {
+    Editing e;
+    auto* bar = e.Find<QScrollBar>("vsbGauge");
+    const QPoint down(bar->width() / 2, bar->height() - 4);
+    const QPoint up(bar->width() / 2, 4);
+    QCOMPARE(bar->value(), 10);  // at the top
+    QTest::mouseClick(bar, Qt::LeftButton, {}, down);
+    QCOMPARE(bar->value(), 9);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, up);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, up);
+    QCOMPARE(bar->value(), 10);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // the groove below the slider
+    QCOMPARE(bar->value(), 7);
+  }
+
+  void theTrackButtonCreatesOnlyWithTheLeftButtonInModify() {
+    Editing e;
+    e.Click("imgBtnTrk", Qt::RightButton);
+    QCOMPARE(e.panel().viewport()->cursor().shape(), Qt::CrossCursor);
+    e.m().ProgMode = kv::kOperate;
+    e.Click("imgBtnTrk");
+    e.Click("imgBtnAws");
+    QCOMPARE(int(e.m().TrackCount) + e.m().SensorCount, 0);
+    QVERIFY(!e.panel().linBlack(1) && !e.panel().txtAws(1));
+  }
+
+  void oneMovesThePictureUnderThePointer() {
+    Editing e;
+    kv::test::WriteBitmap(e.t, "\\data\\shed.bmp");
+    e.panel().LoadImage(1, "\\data\\shed.bmp", "", 300, 450, true, nullptr);
+    e.m().ImageCount = 1;
+    e.Click("optMove_1");
+    QCOMPARE(e.Find<kv::ToolbarFrame>("fraBtnMove")->title(), QStringLiteral("move one item"));
+    e.ClickObject(PanelObject::kImage, 1);
+    QVERIFY(e.m().ImageSel[1]);
+    e.Send(QEvent::MouseButtonPress, {3000, 1500}, Qt::LeftButton, Qt::LeftButton);
+    QCOMPARE(e.panel().ImagePosition(1), QPointF(3000, 1500));
+    e.Send(QEvent::MouseMove, {4500, 1200}, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(e.panel().ImagePosition(1), QPointF(4500, 1200));
+    QCOMPARE(e.area->lblPointer()->text(), QStringLiteral("4500, 1200 twips   square 61, 17"));
+    e.Send(QEvent::MouseButtonRelease, {4500, 1200}, Qt::LeftButton, Qt::NoButton);
+    QVERIFY(!e.m().ImageSel[1]);
+    QCOMPARE(e.area->lblPointer()->text(), QString());
+    // A fresh selection is needed: the next press moves nothing.
+    e.Drag({6000, 1500}, {6150, 1500});
+    QCOMPARE(e.panel().ImagePosition(1), QPointF(4500, 1200));
+  }
+
+  void someMovesTheLabelsByTheAnchorsJump() {
+    Editing e;
+    kv::LabelLook look{"PLATFORM", 0, false, false, false, "DejaVu Sans", 10};
+    e.panel().LoadLabel(1, look, 900, 1800);
+    e.panel().LoadLabel(2, look, 3000, 600);
+    e.m().LabelCount = 2;
+    e.Click("optMove_2");
+    e.ClickObject(PanelObject::kLabel, 1);
+    e.ClickObject(PanelObject::kLabel, 2);  // the anchor
+    e.Drag({6000, 3000}, {6150, 3075});
+    QCOMPARE(e.panel().LabelPosition(2), QPointF(6150, 3075));
+    QCOMPARE(e.panel().LabelPosition(1), QPointF(4050, 4275));
+  }
+
+  void oneWithTheRightButtonMovesTheSecondEndAndRecentresTheNumber() {
+    Editing e;
+    e.Tracks(1, true);
+    e.Click("optMove_1");
+    e.ClickObject(PanelObject::kTrackNumber, 1);
+    QVERIFY(e.m().TrackSel[1]);
+    e.Drag({3000, 3000}, {3750, 1500}, Qt::RightButton);
+    QCOMPARE(Line(e.panel().TrackPosition(1)), QLineF(750, 600, 3750, 1500));
+    QCOMPARE(e.panel().linColor(1)->line(), QLineF(750, 600, 3750, 1500));
+    QCOMPARE(e.panel().TopLeft(PanelObject::kTrackNumber, 1), QPointF(2250, 1050));
+  }
+
+  void thePointerIsTakenToWholeTwipsHalfToEven() {
+    Editing e;
+    e.Sensor(1, 0, 0);
+    e.editor->optMove_MouseUp(1);
+    e.editor->ObjectClick(PanelObject::kSensor, 1, Qt::LeftButton);
+    e.editor->picScreen_MouseDown(Qt::LeftButton, {1000.5, 2001.5});
+    QCOMPARE(e.panel().SensorPosition(1), QPointF(1000, 2002));
+    e.editor->picScreen_MouseMove(Qt::LeftButton, {-0.5, 2.5});
+    QCOMPARE(e.panel().SensorPosition(1), QPointF(0, 2));
+  }
+
+  void deletingUnitThreeOfFiveRewritesTrackFileAndUndoPutsItBack() {
+    Editing e;
+    e.Tracks(5, true);
+    e.Sensor(1, 300, 300);
+    e.Click("optMove_1");
+    e.ClickObject(PanelObject::kTrackNumber, 3);
+    e.Click("imgBtnTrash");
+    QCOMPARE(int(e.m().TrackCount), 4);
+    QCOMPARE(
+        kv::test::ReadLayoutFile(e.t, "track.txt"),
+        QByteArray("\"track 1\",750,600,750,1500,10\r\n\"track 2\",1500,600,1500,1500,10\r\n"
+                   "\"track 4\",3000,600,3000,1500,10\r\n\"track 5\",3750,600,3750,1500,10\r\n"));
+    QVERIFY(e.Find<QRadioButton>("optMove_0")->isChecked());
+    QCOMPARE(int(e.editor->Move().MoveMode), 0);
+    QCOMPARE(e.panel().TopLeft(PanelObject::kTrackNumber, 3), QPointF(3000, 1050));
+    QCOMPARE(e.panel().lblTrk(3)->toolTip(), QStringLiteral("3"));
+    QCOMPARE(e.panel().lblTrk(3)->Caption(), QStringLiteral("3"));
+    QVERIFY(!e.panel().linBlack(5));
+    // Renumbered at once: all five remaining objects move with "all items".
+    e.Click("optMove_3");
+    e.ClickObject(PanelObject::kSensor, 1);
+    e.Drag({1300, 300}, {1300, 300});
+    QCOMPARE(e.panel().SensorPosition(1), QPointF(1300, 300));
+    for (int i = 1; i <= 4; ++i) QCOMPARE(e.panel().TrackPosition(i).y1, 600.0);
+    QCOMPARE(e.panel().TrackPosition(4).x1, 4750.0);
+    // Undo the move, then the deletion: unit 3 is back on the panel and in the file.
+    e.editor->Undo();
+    QCOMPARE(e.panel().SensorPosition(1), QPointF(300, 300));
+    e.editor->Undo();
+    QCOMPARE(int(e.m().TrackCount), 5);
+    QCOMPARE(Line(e.panel().TrackPosition(3)), QLineF(2250, 600, 2250, 1500));
+    QVERIFY(kv::test::ReadLayoutFile(e.t, "track.txt")
+                .contains("\"track 3\",2250,600,2250,1500,10\r\n\"track 4\",3000,600"));
+    e.editor->Redo();
+    QCOMPARE(int(e.m().TrackCount), 4);
+    QVERIFY(!kv::test::ReadLayoutFile(e.t, "track.txt").contains("2250"));
+  }
+
+  void theDustbinWithNothingSelectedOnlyResetsTheMoveMode() {
+    Editing e;
+    e.Tracks(2);
+    e.Sensor(1, 0, 0);
+    kv::test::WriteLayoutFile(e.t, "track.txt", "as it was");
+    e.Click("optMove_2");
+    e.ClickObject(PanelObject::kTrackNumber, 1);  // hidden: the click falls on the panel
+    e.Click("imgBtnTrash");
+    QCOMPARE(int(e.m().TrackCount), 2);
+    QCOMPARE(kv::test::ReadLayoutFile(e.t, "track.txt"), QByteArray("as it was"));
+    QCOMPARE(kv::test::ReadLayoutFile(e.t, "sensor.txt"), QByteArray("<missing>"));
+    QVERIFY(e.Find<QRadioButton>("optMove_0")->isChecked());
+    QCOMPARE(e.Find<kv::ToolbarFrame>("fraBtnMove")->title(), QStringLiteral("move some items"));
+    QVERIFY(!e.editor->History().CanUndo());
+  }
+
+  void aKeptFileLosesNothingToTheDustbin() {
+    Editing e;
+    e.Sensor(1, 0, 0);
+    e.Sensor(2, 150, 0);
+    kv::test::WriteLayoutFile(e.t, "sensor.txt", "0,0\r\n150,0\r\nbad\r\n");
+    e.m().KeptFiles << kv::KeptFile{e.m().SensorFile, 3, "not a number"};
+    e.editor->ObjectClick(PanelObject::kSensor, 2, Qt::LeftButton);
+    e.Click("imgBtnTrash");
+    QCOMPARE(int(e.m().SensorCount), 2);
+    QVERIFY(e.panel().txtAws(2));
+    QCOMPARE(kv::test::ReadLayoutFile(e.t, "sensor.txt"), QByteArray("0,0\r\n150,0\r\nbad\r\n"));
+    QCOMPARE(e.t.dialogs.Last().text,
+             QStringLiteral("The sensors cannot be deleted or put back: %1 (its reading stopped "
+                            "at line 3) is kept as it is until it is mended, so it is not "
+                            "rewritten.")
+                 .arg(e.m().SensorFile));
+  }
+
+  void aFileThatCannotBeWrittenKeepsItsObjects() {
+    Editing e;
+    e.Sensor(1, 0, 0);
+    e.Sensor(2, 150, 0);
+    const QString file = e.m().SensorFile;
+    const auto writable = [&](bool yes) {
+      QFile::setPermissions(file, yes ? QFile::ReadOwner | QFile::WriteOwner : QFile::ReadOwner);
+    };
+    kv::test::WriteLayoutFile(e.t, "sensor.txt", "0,0\r\n150,0\r\n");
+    writable(false);
+    e.editor->ObjectClick(PanelObject::kSensor, 2, Qt::LeftButton);
+    e.Click("imgBtnTrash");
+    QCOMPARE(int(e.m().SensorCount), 2);
+    QCOMPARE(e.t.dialogs.Last().title, file);  // message 4
+    QCOMPARE(e.t.dialogs.Last().text, QStringLiteral("You need to uncheck the Read Only box"));
+    QVERIFY(!e.editor->History().CanUndo());
+    // Deleted, then undone while the file cannot be written: the deletion stands, undoable still.
+    writable(true);
+    e.editor->ObjectClick(PanelObject::kSensor, 2, Qt::LeftButton);
+    e.Click("imgBtnTrash");
+    writable(false);
+    e.editor->Undo();
+    QCOMPARE(int(e.m().SensorCount), 1);
+    QVERIFY(e.editor->History().CanUndo() && !e.editor->History().CanRedo());
+    QCOMPARE(kv::test::ReadLayoutFile(e.t, "sensor.txt"), QByteArray("0,0\r\n"));
+    writable(true);
+    e.editor->Undo();
+    QCOMPARE(e.panel().SensorPosition(2), QPointF(150, 0));
+    QCOMPARE(kv::test::ReadLayoutFile(e.t, "sensor.txt"), QByteArray("0,0\r\n150,0\r\n"));
+  }
+
+  void sensorsAreNumberedOnAndTheirButtonsTipFollowsTheCount() {
+    Editing e;
+    e.Sensor(1, 0, 0);
+    e.Sensor(2, 150, 0);
+    e.m().SensorIdx = 1;  // box 1 clicked last: the new box is still number 3
+    e.area->hsbScreen()->setValue(450);
+    e.Click("imgBtnAws");
+    QCOMPARE(int(e.m().SensorCount), 3);
+    QCOMPARE(e.panel().SensorPosition(3), QPointF(1450, 150));
+    QCOMPARE(e.panel().txtAws(3)->toolTip(), QStringLiteral("sensor 3"));
+    QTest::mouseMove(e.Find("imgBtnAws"), QPoint(5, 5));
+    QTest::mouseMove(e.Find("imgBtnAws"), QPoint(8, 8));
+    QCOMPARE(e.Find("imgBtnAws")->toolTip(), QStringLiteral(" 4"));
+    e.editor->ObjectClick(PanelObject::kSensor, 1, Qt::LeftButton);
+    e.Click("imgBtnTrash");
+    QCOMPARE(e.Find("imgBtnAws")->toolTip(), QStringLiteral("2"));
+    QCOMPARE(e.panel().txtAws(1)->toolTip(), QStringLiteral("sensor 1"));
+    QCOMPARE(e.panel().SensorPosition(1), QPointF(150, 0));
+  }
+
+  void aPictureLandsAtTheSlideInFrontOrBehind_data() {
+    QTest::addColumn<bool>("subordinate");
+    QTest::newRow("superimpose") << false;
+    QTest::newRow("subordinate") << true;
+  }
+  void aPictureLandsAtTheSlideInFrontOrBehind() {
+    QFETCH(bool, subordinate);
+    Editing e;
+    e.Tracks(1);
+    kv::test::WriteBitmap(e.t, "\\data\\pictures\\shed.bmp");
+    if (subordinate) e.Find<kv::OrderCheckBox>("chkOrder")->chkOrder_MouseUp();
+    e.area->hsbScreen()->setValue(2000);
+    e.area->vsbScreen()->setValue(1000);
+    e.t.dialogs.QueueText(e.t.Path("\\data\\pictures\\shed.bmp"));
+    e.t.dialogs.QueueText("Goods shed");
+    e.Click("imgBtnImg");
+    const kv::DialogRecord fetch = e.t.dialogs.Transcript().first();
+    QCOMPARE(fetch.title, QStringLiteral("Fetch a picture (e.g. a drawing in MS 'Paint')"));
+    QCOMPARE(fetch.text, QStringLiteral("Bitmap files (*.bmp)|*.bmp"));
+    QCOMPARE(fetch.defaultText, e.t.Path("\\data\\pictures"));
+    QCOMPARE(int(e.m().ImageCount), 1);
+    QCOMPARE(e.panel().ImagePosition(1), QPointF(2050, 1150));
+    QCOMPARE(e.m().ImagePicture[1], QStringLiteral("\\data\\pictures\\shed.bmp"));
+    QCOMPARE(e.panel().imgImage(1)->toolTip(), QStringLiteral("Goods shed"));
+    QCOMPARE(e.m().ImageOnTop[1], !subordinate);
+    QVERIFY(e.m().ImageSel[1]);
+    QCOMPARE(e.panel().imgImage(1)->zValue() < e.panel().linBlack(1)->zValue(), subordinate);
+  }
+
+  void aPictureFromElsewhereIsCopiedInOrNotAddedAtAll_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("stored");  // "": nothing added
+    QTest::addColumn<QString>("said");    // the last dialog's title
+    QTest::newRow("yes") << "shed.bmp" << int(kv::msg::kYes) << "\\data\\pictures\\shed (2).bmp"
+                         << "My Layout\\image.txt";
+    QTest::newRow("no") << "shed.bmp" << int(kv::msg::kNo) << ""
+                        << "picture outside the program folder";
+    QTest::newRow("path over 100") << QString(90, 'x') + ".bmp" << int(kv::msg::kYes) << ""
+                                   << "picture not added";
+    QTest::newRow("not a bitmap") << "notes.bmp" << int(kv::msg::kYes) << ""
+                                  << "Fetch a picture (e.g. a drawing in MS 'Paint')";
+  }
+  void aPictureFromElsewhereIsCopiedInOrNotAddedAtAll() {
+    QFETCH(QString, name);
+    QFETCH(int, answer);
+    QFETCH(QString, stored);
+    QFETCH(QString, said);
+    Editing e;
+    QTemporaryDir elsewhere;
+    const QString file = elsewhere.filePath(name);
+    if (name == "notes.bmp") {
+      QFile out(file);
+      QVERIFY(out.open(QIODevice::WriteOnly) && out.write("not a picture") > 0);
+    } else {
+      QImage image(4, 4, QImage::Format_RGB32);
+      image.fill(Qt::red);
+      QVERIFY(image.save(file, "BMP"));
+    }
+    kv::test::WriteBitmap(e.t, "\\data\\pictures\\shed.bmp");  // another picture of that name
+    e.t.dialogs.QueueText(file);
+    e.t.dialogs.QueueButton(answer);
+    e.t.dialogs.QueueText("tip");
+    e.Click("imgBtnImg");
+    QCOMPARE(e.t.dialogs.Transcript().at(1).title,
+             QStringLiteral("picture outside the program folder"));
+    QCOMPARE(e.t.dialogs.Last().title, said);
+    QCOMPARE(int(e.m().ImageCount), stored.isEmpty() ? 0 : 1);
+    QCOMPARE(e.m().ImagePicture[1], stored);
+    if (!stored.isEmpty()) QVERIFY(e.t.Exists(stored));
+    QCOMPARE(int(e.m().ImageIdx), stored.isEmpty() ? 0 : 1);
+  }
+
+  void aTwoHundredFiftySixthObjectIsRefused_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("track") << "imgBtnTrk"
+                           << "track units";
+    QTest::newRow("sensor") << "imgBtnAws"
+                            << "sensors";
+    QTest::newRow("picture") << "imgBtnImg"
+                             << "pictures";
+  }
+  void aTwoHundredFiftySixthObjectIsRefused() {
+    QFETCH(QString, button);
+    QFETCH(QString, kind);
+    Editing e;
+    e.m().TrackCount = e.m().SensorCount = e.m().ImageCount = 255;
+    e.Click(button);
+    QCOMPARE(e.t.dialogs.Transcript().size(), 1);
+    QCOMPARE(e.t.dialogs.Last().title, QStringLiteral("too many objects"));
+    QCOMPARE(e.t.dialogs.Last().text,
+             QStringLiteral("A layout holds at most 255 %1; no more can be added.").arg(kind));
+    QCOMPARE(int(e.m().TrackCount) + e.m().SensorCount + e.m().ImageCount, 765);
+    QVERIFY(!e.editor->History().CanUndo());
+  }
+
+  void undoAndRedoOfAMoveAndOfACreation() {
+    Editing e;
+    e.Tracks(1);
+    e.Click("optMove_3");
+    for (int drag = 0; drag < 2; ++drag) {
+      e.editor->Move().AnchorX = e.editor->Move().AnchorY = 3000;  // no jump on the press
+      e.Drag({3000, 3000}, {3150, 3075});
+    }
+    QCOMPARE(e.editor->History().Steps(), 2);
+    QCOMPARE(Line(e.panel().TrackPosition(1)), QLineF(1050, 750, 1050, 1650));
+    e.editor->Undo();
+    QCOMPARE(Line(e.panel().TrackPosition(1)), QLineF(900, 675, 900, 1575));
+    e.editor->Redo();
+    QCOMPARE(Line(e.panel().TrackPosition(1)), QLineF(1050, 750, 1050, 1650));
+    e.Click("imgBtnTrk");
+    e.editor->Undo();
+    QCOMPARE(int(e.m().TrackCount), 1);
+    QVERIFY(!e.panel().linBlack(2));
+    e.editor->Redo();
+    QCOMPARE(Line(e.panel().TrackPosition(2)), QLineF(6000, 1500, 7000, 2500));
+  }
+};
+
+KV_TEST_MAIN(EditingTest)
+#include "test_editing.moc"
