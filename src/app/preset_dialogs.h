@@ -26,6 +26,9 @@ class PresetFileDialogs final : public Dialogs {
     if (preset_.isEmpty()) return inner_.OpenFileName(title, filter, filterIndex, folder);
     return std::exchange(preset_, QString());
   }
+  bool ChooseFont(FontChoice* font, bool effects) override {
+    return inner_.ChooseFont(font, effects);
+  }
   void Beep() override { inner_.Beep(); }
 
  private:

@@ -15,6 +15,7 @@ class QtDialogs final : public Dialogs {
                    const QString& defaultAnswer) override;
   QString OpenFileName(const QString& title, const QString& filter, int filterIndex,
                        const QString& folder) override;
+  bool ChooseFont(FontChoice* font, bool effects) override;
   void Beep() override;
 };
 
