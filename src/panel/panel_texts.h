@@ -20,6 +20,16 @@ inline QString ObjectNumberOutOfRange(int index) {
   return QStringLiteral("Object number %1 is outside 1 to 255.").arg(index);
 }
 
+// A kind of object ("labels") that already has the most a layout can hold: nothing is placed.
+inline QString ObjectLimitTitle(const QString& kinds) {
+  return QStringLiteral("No more %1").arg(kinds);
+}
+inline QString ObjectLimitReached(const QString& kinds) {
+  return QStringLiteral("This layout already has 255 %1, the most it can hold. Delete one of them "
+                        "to make room for another.")
+      .arg(kinds);
+}
+
 // The track button's tool-tip, and the creation toolbar's caption on a new layout.
 inline QString GaugeTip(int gauge) {
   return QStringLiteral("gauge %1").arg(gauge);

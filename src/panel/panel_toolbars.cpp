@@ -8,6 +8,7 @@
 #include "base/session.h"
 #include "panel/grid.h"
 #include "panel/image_button.h"
+#include "panel/label_maker.h"
 #include "panel/order_check_box.h"
 #include "panel/panel.h"
 #include "panel/panel_area.h"
@@ -87,6 +88,9 @@ void PanelToolbars::BuildCreateToolbar(ToolbarFrame* frame) {
                                     QString::fromLatin1(c.picture), {}),
                           c.count);
   }
+  labels_ = new LabelMaker(session_, area_, this);
+  connect(frame->findChild<ImageButton*>(QStringLiteral("imgBtnLbl")), &ImageButton::mouseUp,
+          labels_, &LabelMaker::imgBtnLbl_MouseUp);
   chkOrder_ = new OrderCheckBox(frame);
   box->addWidget(chkOrder_, 0, Qt::AlignVCenter);
 }

@@ -12,6 +12,7 @@ namespace kv {
 
 class Grid;
 class ImageButton;
+class LabelMaker;
 class OrderCheckBox;
 class PanelArea;
 class PanelSlide;
@@ -34,6 +35,7 @@ class PanelToolbars : public QObject {
   Grid& grid() { return *grid_; }
   PanelSlide& slide() { return *slide_; }
   OrderCheckBox& chkOrder() { return *chkOrder_; }
+  LabelMaker& labels() { return *labels_; }
 
  private:
   void BuildCreateToolbar(ToolbarFrame* frame);
@@ -52,6 +54,7 @@ class PanelToolbars : public QObject {
   Grid* grid_ = nullptr;
   PanelSlide* slide_ = nullptr;
   OrderCheckBox* chkOrder_ = nullptr;
+  LabelMaker* labels_ = nullptr;
 };
 
 }  // namespace kv
