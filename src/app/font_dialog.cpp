@@ -9,6 +9,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -58,12 +59,20 @@ QCheckBox* EffectBox(const QFontDialog& fonts, const QString& name) {
   return nullptr;
 }
 
+QGroupBox* SampleBox(const QFontDialog& fonts) {
+  for (QGroupBox* group : fonts.findChildren<QGroupBox*>()) {
+    if (QString(group->title()).remove(QLatin1Char('&')) == QLatin1String("Sample")) return group;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 FontDialog::FontDialog(const FontChoice& start, bool effects, QWidget* parent)
     : QDialog(parent), start_(start), effects_(effects), fonts_(new QFontDialog(this)) {
   setObjectName(QStringLiteral("FontDialog"));
   setWindowTitle(texts::FontDialogTitle());
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   fonts_->setWindowFlags(Qt::Widget);  // a part of this dialog, not a window of its own
   QFont font(start.name);
@@ -77,23 +86,41 @@ FontDialog::FontDialog(const FontChoice& start, bool effects, QWidget* parent)
   fonts_->setCurrentFont(font);
   shownFamily_ = fonts_->currentFont().family();
 
+  fonts_->setSizeGripEnabled(false);
+  // The chooser is a dialog itself: Escape would hide it inside this one, and Enter find no
+  // default button of its own. Both go to this dialog.
+  fonts_->installEventFilter(this);
   auto* column = new QVBoxLayout(this);
   column->addWidget(fonts_);
   if (QCheckBox* strikeOut = EffectBox(*fonts_, QStringLiteral("Strikeout"))) {
     strikeOut->setChecked(false);
     strikeOut->hide();
   }
+  // The sample keeps the room the effects would give it.
+  if (QGroupBox* sample = SampleBox(*fonts_)) sample->setMinimumHeight(96);
   QCheckBox* underline = EffectBox(*fonts_, QStringLiteral("Underline"));
-  if (underline && !effects) underline->parentWidget()->hide();  // the whole effects group
+  QWidget* effectsBox = underline ? underline->parentWidget() : nullptr;
+  if (effectsBox && !effects) effectsBox->hide();
   if (effects) {
-    auto* group = new QGroupBox(texts::ColourCaption(), this);
-    auto* row = new QHBoxLayout(group);
-    colour_ = new QComboBox(group);
+    // The colour stands with the underline among the effects, where a user looks for it.
+    auto* box = effectsBox ? qobject_cast<QBoxLayout*>(effectsBox->layout()) : nullptr;
+    QWidget* owner = box ? effectsBox : this;
+    auto* row = new QHBoxLayout;
+    colour_ = new QComboBox(owner);
     colour_->setObjectName(QStringLiteral("cboColour"));
+    auto* caption = new QLabel(texts::ColourCaption(), owner);
+    caption->setBuddy(colour_);
+    row->addWidget(caption);
     row->addWidget(colour_);
     row->addStretch(1);
-    column->addWidget(group);
+    if (box) {
+      box->addLayout(row);
+    } else {
+      column->addLayout(row);
+    }
     BuildColourBox(start.colour);
+  } else {
+    TintSample(start.colour);
   }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -110,7 +137,7 @@ void FontDialog::BuildColourBox(std::int32_t colour) {
   lastRow_ = colour_->findData(colour);
   colour_->setCurrentIndex(lastRow_);
   connect(colour_, &QComboBox::activated, this, &FontDialog::ColourPicked);
-  TintSample();
+  TintSample(colour_->currentData().toInt());
 }
 
 // One row holds the custom colour, just above the row that chooses another.
@@ -135,19 +162,34 @@ void FontDialog::ColourPicked(int row) {
     colour_->setCurrentIndex(row);
   }
   lastRow_ = row;
-  TintSample();
+  TintSample(colour_->currentData().toInt());
 }
 
 // The chooser's sample shows the text in the chosen colour.
-void FontDialog::TintSample() {
-  for (QGroupBox* group : fonts_->findChildren<QGroupBox*>()) {
-    if (QString(group->title()).remove(QLatin1Char('&')) != QLatin1String("Sample")) continue;
-    if (auto* sample = group->findChild<QLineEdit*>()) {
-      QPalette palette = sample->palette();
-      palette.setColor(QPalette::Text, FromWindowsColour(colour_->currentData().toInt()));
-      sample->setPalette(palette);
+void FontDialog::TintSample(std::int32_t colour) {
+  QGroupBox* group = SampleBox(*fonts_);
+  auto* sample = group ? group->findChild<QLineEdit*>() : nullptr;
+  if (!sample) return;
+  QPalette palette = sample->palette();
+  palette.setColor(QPalette::Text, FromWindowsColour(colour));
+  sample->setPalette(palette);
+}
+
+bool FontDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == fonts_ && event->type() == QEvent::KeyPress) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Escape:
+        reject();
+        return true;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        accept();
+        return true;
+      default:
+        break;
     }
   }
+  return QDialog::eventFilter(watched, event);
 }
 
 FontChoice FontDialog::Choice() const {

@@ -24,11 +24,15 @@ class FontDialog : public QDialog {
   QComboBox* colourBox() const { return colour_; }
   QFontDialog* fontChooser() const { return fonts_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildColourBox(std::int32_t colour);
   void ColourPicked(int row);
   void ShowCustom(std::int32_t colour);
-  void TintSample();
+  // The chooser's sample shows its text in the label's colour.
+  void TintSample(std::int32_t colour);
 
   FontChoice start_;
   bool effects_;

@@ -15,7 +15,7 @@ inline QString SettingNotSaved(const QString& reason) {
 
 // The font dialog.
 inline QString FontDialogTitle() { return QStringLiteral("Font"); }
-inline QString ColourCaption() { return QStringLiteral("Colour"); }
+inline QString ColourCaption() { return QStringLiteral("&Colour:"); }
 inline QString CustomColour() { return QStringLiteral("Custom"); }
 inline QString ChooseCustomColour() { return QStringLiteral("Other colour..."); }
 

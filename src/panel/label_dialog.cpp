@@ -1,6 +1,7 @@
 #include "panel/label_dialog.h"
 
 #include <QButtonGroup>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +16,10 @@
 #include "panel/label_texts.h"
 
 namespace kv {
+
+namespace {
+constexpr int kPreviewHeight = 56;  // pixels: room for the fonts labels mostly have
+}  // namespace
 
 // Text1: every key goes to the key rules, which judge it against the whole text as if typed at
 // its end, so caret moves, pasting and the editing shortcuts are not taken. With the whole text
@@ -69,6 +74,7 @@ LabelDialog::LabelDialog(Session& session, LabelSettings& settings, QWidget* par
       Label3_(new QLabel(texts::LabelFontHint(), this)) {
   setObjectName(QStringLiteral("Form1b"));
   setWindowTitle(texts::LabelDialogTitle());
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setModal(true);
   Label1_->setObjectName(QStringLiteral("Label1"));
   Label3_->setObjectName(QStringLiteral("Label3"));
@@ -93,7 +99,7 @@ LabelDialog::LabelDialog(Session& session, LabelSettings& settings, QWidget* par
   Label2_->setObjectName(QStringLiteral("Label2"));
   Label2_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   Label2_->setAutoFillBackground(true);
-  Label2_->setMinimumHeight(56);
+  Label2_->setMinimumHeight(kPreviewHeight);
   Label2_->setMargin(6);
   column->addWidget(Label2_);
   column->addWidget(Label3_);
@@ -128,8 +134,11 @@ void LabelDialog::Reset() {
   // Each label starts its number afresh, so an odd number typed once is no reason to refuse
   // the next label.
   state_ = LabelKeyState{};
+  preview_ = LabelLook{};  // until a purpose gives it its font, the preview is plain
+  preview_.fontSize = LabelSettings::kDefaultFontSize;
   Text1_->clear();
   Text1_Change(QString());
+  adjustSize();
   Text1_->setEnabled(false);
   cmdOKFontCan_[1]->setEnabled(false);
   Label3_->setEnabled(false);
@@ -172,6 +181,7 @@ void LabelDialog::Option1_Click(int index) {
   state_ = LabelKeyState{};
   Text1_->clear();
   Text1_Change(QString());
+  adjustSize();
   Text1_->setFocus();
 }
 
@@ -213,6 +223,10 @@ void LabelDialog::ShowPreview() {
   font.setItalic(preview_.italic);
   font.setUnderline(preview_.underline);
   Label2_->setFont(font);
+  // Tall enough for the font: a large one makes the dialog grow rather than be cut off.
+  const int lineHeight =
+      QFontMetrics(font).height() + 2 * (Label2_->margin() + Label2_->frameWidth());
+  Label2_->setMinimumHeight(qMax(kPreviewHeight, lineHeight));
   QPalette palette = Label2_->palette();
   palette.setColor(QPalette::Window, Qt::white);
   palette.setColor(QPalette::WindowText, FromWindowsColour(preview_.colour));
@@ -248,6 +262,7 @@ void LabelDialog::ChooseFont() {
   const LabelColourVerdict verdict = ApplyLabelColourRules(purpose_, preview_.colour);
   preview_.colour = verdict.colour;
   ShowPreview();
+  adjustSize();  // to the preview's new font, larger or smaller
   if (!verdict.message.isEmpty()) Tell(verdict.message);
   if (purpose_ == kGeneralPurpose) settings_.SetGPcolor(preview_.colour);
   Text1_->setFocus();

@@ -1,5 +1,6 @@
 #include <QBoxLayout>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -221,7 +222,7 @@ class TestLabelDialog : public QObject {
     QFETCH(int, colour);
     QFETCH(QString, message);
     Rig r(QStringLiteral("DCC"));
-    r.t.dialogs.QueueFont(FontChoice{"Arial", 14, true, false, true, chosen});
+    r.t.dialogs.QueueFont(FontChoice{"Arial", 48, true, false, true, chosen});
     r.Open(purpose);
     r.Button(1)->click();
     const QList<DialogRecord>& shown = r.t.dialogs.Transcript();
@@ -232,6 +233,8 @@ class TestLabelDialog : public QObject {
     QCOMPARE(r.d().Preview().colour, colour);
     QCOMPARE(r.d().Preview().fontName, QStringLiteral("Arial"));
     QVERIFY(r.d().Preview().bold);
+    const QLabel* preview = Find<QLabel>(&r.d(), "Label2");  // the large font is not cut off
+    QVERIFY(preview->contentsRect().height() >= QFontMetrics(preview->font()).height());
     QCOMPARE(shown.size(), message.isEmpty() ? 1 : 2);
     if (!message.isEmpty()) QCOMPARE(r.Last().text, message);
     QCOMPARE(r.bars->labels().settings().GPcolor(), purpose == 2 ? colour : 0);
