@@ -23,7 +23,8 @@ constexpr int kPreviewHeight = 56;  // pixels: room for the fonts labels mostly 
 
 // Text1: every key goes to the key rules, which judge it against the whole text as if typed at
 // its end, so caret moves, pasting and the editing shortcuts are not taken. With the whole text
-// selected (as it is on taking the focus) a key starts the text afresh.
+// selected (as it is on taking the focus) a key starts the text afresh, or, when it cannot begin
+// one, is added to its end.
 class LabelTextEdit : public QLineEdit {
  public:
   LabelTextEdit(LabelDialog& dialog, QWidget* parent) : QLineEdit(parent), dialog_(dialog) {
@@ -191,8 +192,12 @@ LabelKeyContext LabelDialog::Context() const {
 
 void LabelDialog::Text1_KeyPress(QChar key) {
   const bool wholeSelected = Text1_->hasSelectedText() && Text1_->selectedText() == Text1_->text();
-  const LabelKeyResult result =
+  LabelKeyResult result =
       LabelKeyPress(wholeSelected ? QString() : Text1_->text(), key, Context(), state_);
+  // A key that cannot begin a text (the side after "Need 'L' or 'R'") goes on its end.
+  if (result.refused && wholeSelected) {
+    result = LabelKeyPress(Text1_->text(), key, Context(), state_);
+  }
   if (result.refused) {
     session_.dialogs.Beep();
     return;

@@ -47,7 +47,8 @@ LabelKeyResult Refuse(const QString& text, const LabelKeyState& state) {
 }
 
 LabelKeyResult PointsKey(const QString& text, QChar key, const LabelKeyContext& where,
-                         LabelKeyState state) {
+                         const LabelKeyState& before) {
+  LabelKeyState state = before;
   LabelKeyResult taken{false, text + key, false, state};
   bool clearPending = false;
   if (IsDigit(key)) {
@@ -61,20 +62,20 @@ LabelKeyResult PointsKey(const QString& text, QChar key, const LabelKeyContext& 
       if (text.size() >= state.MaxDigits) {
         clearPending = true;  // the number starts again
       } else if (!EndsInDigit(text)) {
-        return Refuse(text, state);
+        return Refuse(text, before);
       }
     }
   } else if (key.toUpper() == QLatin1Char('L') || key.toUpper() == QLatin1Char('R')) {
-    if (where.controlSystem != kDcc || !EndsInDigit(text)) return Refuse(text, state);
+    if (where.controlSystem != kDcc || !EndsInDigit(text)) return Refuse(text, before);
     taken.text = text + key.toUpper();
   } else {
-    return Refuse(text, state);
+    return Refuse(text, before);
   }
   if (UsesPairedNumbers(where)) {
     state.LastDigit = key.digitValue();
     const int number = LeadingNumber(text + QChar(u'0' + state.LastDigit));
-    if (LeadingNumber(text) > 2 && number % 2 == 1) return Refuse(text, state);
-    if (number > 254) return Refuse(text, state);
+    if (LeadingNumber(text) > 2 && number % 2 == 1) return Refuse(text, before);
+    if (number > 254) return Refuse(text, before);
   }
   if (clearPending) taken.text.clear();
   taken.state = state;

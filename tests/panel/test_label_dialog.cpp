@@ -167,6 +167,9 @@ class TestLabelDialog : public QObject {
     r.Button(0)->click();
     QCOMPARE(r.Last().text, QStringLiteral("Need 'L' or 'R' on end of Number"));
     QVERIFY(r.d().isVisible());
+    r.Text1()->selectAll();  // as the focus leaves it: a side cannot begin, so it is added
+    QTest::keyClick(r.Text1(), 'l');
+    QCOMPARE(r.Text1()->text(), QStringLiteral("12L"));
     r.t.session.model.ControlSystem = QStringLiteral("DC");
     r.Open(1, QStringLiteral("13"));
     r.Button(0)->click();
