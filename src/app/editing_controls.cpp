@@ -8,6 +8,7 @@
 #include "base/session.h"
 #include "hardware/ui/board_host.h"
 #include "operation/sensors.h"
+#include "panel/label_maker.h"
 #include "panel/object_creation.h"
 #include "panel/panel_area.h"
 #include "panel/panel_editor.h"
@@ -36,6 +37,7 @@ EditingControls::EditingControls(MainWindow& window) : QObject(&window) {
       commands.ShowNextTrackNumber(session.model.TrackCount + 1);
   });
   PanelToolbars& toolbars = window.panelToolbars();
+  toolbars.labels().created = [this](int i) { editor_->Created(PanelObject::kLabel, i); };
   connect(editor_, &PanelEditor::kindDeleted, this,
           [&toolbars](PanelObject kind) { toolbars.ShowCountAfterDeletion(kind); });
   connect(&window.board(), &BoardHost::digitalInputs, sensors_, &Sensors::BoardInputs);

@@ -30,6 +30,9 @@ class PresetFileDialogs final : public Dialogs {
                        const QString& suggested) override {
     return inner_.SaveFileName(title, filter, suggested);
   }
+  bool ChooseFont(FontChoice* font, bool effects) override {
+    return inner_.ChooseFont(font, effects);
+  }
   void Beep() override { inner_.Beep(); }
 
  private:

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "app/font_dialog.h"
 #include "base/box_text.h"
 
 namespace kv {
@@ -115,6 +116,13 @@ QString QtDialogs::SaveFileName(const QString& title, const QString& filter,
   dialog.selectFile(suggested);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogs::ChooseFont(FontChoice* font, bool effects) {
+  FontDialog dialog(*font, effects, Owner());
+  if (dialog.exec() != QDialog::Accepted) return false;
+  *font = dialog.Choice();
+  return true;
 }
 
 void QtDialogs::Beep() { QApplication::beep(); }

@@ -17,6 +17,7 @@ class QtDialogs final : public Dialogs {
                        const QString& folder) override;
   QString SaveFileName(const QString& title, const QString& filter,
                        const QString& suggested) override;
+  bool ChooseFont(FontChoice* font, bool effects) override;
   void Beep() override;
 };
 

@@ -6,7 +6,10 @@ namespace kv {
 
 QString BoxText(const QString& text) {
   static const QRegularExpression longRun(QStringLiteral(" {10,}"));
-  return QString(text).replace(longRun, QStringLiteral("\n"));
+  // A CR LF pair is one line break to a box; a lone CR would show as a stray mark.
+  return QString(text)
+      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+      .replace(longRun, QStringLiteral("\n"));
 }
 
 }  // namespace kv

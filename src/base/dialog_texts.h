@@ -13,4 +13,10 @@ inline QString SettingNotSaved(const QString& reason) {
       .arg(reason);
 }
 
+// The font dialog.
+inline QString FontDialogTitle() { return QStringLiteral("Font"); }
+inline QString ColourCaption() { return QStringLiteral("&Colour:"); }
+inline QString CustomColour() { return QStringLiteral("Custom"); }
+inline QString ChooseCustomColour() { return QStringLiteral("Other colour..."); }
+
 }  // namespace kv::texts

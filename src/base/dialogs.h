@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 namespace kv {
 
@@ -21,6 +22,18 @@ inline constexpr int kNo = 7;
 inline int Buttons(int style) { return style & 0x0F; }
 inline int Icon(int style) { return style & 0x70; }
 }  // namespace msg
+
+// A font as the font dialog starts from and answers it; the colour is a Windows colour value
+// (0x00BBGGRR).
+struct FontChoice {
+  QString name;
+  int size = 10;  // points
+  bool bold = false;
+  bool italic = false;
+  bool underline = false;
+  std::int32_t colour = 0;
+  bool operator==(const FontChoice&) const = default;
+};
 
 // Every message box, input box, file dialog and beep goes through here: the Qt implementation
 // shows real dialogs, the scripted one answers from a queue and keeps a transcript for tests.
@@ -44,6 +57,10 @@ class Dialogs {
   // path chosen, "" when cancelled.
   virtual QString SaveFileName(const QString& title, const QString& filter,
                                const QString& suggested) = 0;
+  // The font dialog, starting from *font. With `effects` it also offers the colour and the
+  // underline. True, with *font as the user left it, when accepted; false and *font untouched
+  // when cancelled.
+  virtual bool ChooseFont(FontChoice* font, bool effects) = 0;
 
   virtual void Beep() = 0;
 };

@@ -38,6 +38,7 @@ bool SaveLayout(Session& s, ObjectPanel& panel, const std::function<void()>& neu
     return false;
   }
   if (neutralState) neutralState();
+  m.NewLabelCount = 0;
   const WriteOutcome outcome = WriteObjectFiles(m, panel);
   switch (outcome.failure) {
     case WriteOutcome::kNone:

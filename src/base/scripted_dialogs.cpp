@@ -2,9 +2,17 @@
 
 namespace kv {
 
-void ScriptedDialogs::QueueButton(int answer) { replies_.append(Reply{false, answer, {}}); }
+void ScriptedDialogs::QueueButton(int answer) {
+  replies_.append(Reply{false, answer, {}, false, {}});
+}
 
-void ScriptedDialogs::QueueText(const QString& text) { replies_.append(Reply{true, 0, text}); }
+void ScriptedDialogs::QueueText(const QString& text) {
+  replies_.append(Reply{true, 0, text, false, {}});
+}
+
+void ScriptedDialogs::QueueFont(const FontChoice& font) {
+  replies_.append(Reply{false, 0, {}, true, font});
+}
 
 bool ScriptedDialogs::TakeReply(Reply* reply) {
   if (replies_.isEmpty()) {
@@ -16,7 +24,7 @@ bool ScriptedDialogs::TakeReply(Reply* reply) {
 }
 
 int ScriptedDialogs::MessageBox(const QString& text, int style, const QString& title) {
-  DialogRecord record{DialogRecord::kMessage, title, text, style, {}, msg::kOk, {}};
+  DialogRecord record{DialogRecord::kMessage, title, text, style, {}, msg::kOk, {}, {}};
   if (onShow) onShow(record);
   const int buttons = msg::Buttons(style);
   if (buttons != msg::kOkOnly) {
@@ -33,7 +41,7 @@ int ScriptedDialogs::MessageBox(const QString& text, int style, const QString& t
 
 QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
                                   const QString& defaultAnswer) {
-  DialogRecord record{DialogRecord::kInput, title, prompt, 0, defaultAnswer, msg::kCancel, {}};
+  DialogRecord record{DialogRecord::kInput, title, prompt, 0, defaultAnswer, msg::kCancel, {}, {}};
   if (onShow) onShow(record);
   Reply reply;
   if (TakeReply(&reply)) {
@@ -46,7 +54,8 @@ QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
 
 QString ScriptedDialogs::OpenFileName(const QString& title, const QString& filter, int filterIndex,
                                       const QString& folder) {
-  DialogRecord record{DialogRecord::kOpenFile, title, filter, filterIndex, folder, msg::kCancel, {}};
+  DialogRecord record{
+      DialogRecord::kOpenFile, title, filter, filterIndex, folder, msg::kCancel, {}, {}};
   if (onShow) onShow(record);
   Reply reply;
   if (TakeReply(&reply)) {
@@ -59,7 +68,7 @@ QString ScriptedDialogs::OpenFileName(const QString& title, const QString& filte
 
 QString ScriptedDialogs::SaveFileName(const QString& title, const QString& filter,
                                       const QString& suggested) {
-  DialogRecord record{DialogRecord::kSaveFile, title, filter, 0, suggested, msg::kCancel, {}};
+  DialogRecord record{DialogRecord::kSaveFile, title, filter, 0, suggested, msg::kCancel, {}, {}};
   if (onShow) onShow(record);
   Reply reply;
   if (TakeReply(&reply)) {
@@ -68,6 +77,19 @@ QString ScriptedDialogs::SaveFileName(const QString& title, const QString& filte
   }
   transcript_.append(record);
   return record.answerText;
+}
+
+bool ScriptedDialogs::ChooseFont(FontChoice* font, bool effects) {
+  DialogRecord record{DialogRecord::kFont, {}, {}, effects ? 1 : 0, {}, msg::kCancel, {}, *font};
+  if (onShow) onShow(record);
+  Reply reply;
+  const bool chosen = TakeReply(&reply) && reply.isFont;
+  if (chosen) {
+    *font = reply.font;
+    record.answer = msg::kOk;
+  }
+  transcript_.append(record);
+  return chosen;
 }
 
 void ScriptedDialogs::Beep() {

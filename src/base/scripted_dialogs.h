@@ -10,7 +10,7 @@ namespace kv {
 
 // What a dialog showed and what it answered.
 struct DialogRecord {
-  enum Kind { kMessage, kInput, kOpenFile, kBeep, kSaveFile };
+  enum Kind { kMessage, kInput, kOpenFile, kBeep, kSaveFile, kFont };
   Kind kind = kMessage;
   QString title;
   QString text;        // message or prompt; the filter for a file dialog
@@ -18,15 +18,18 @@ struct DialogRecord {
   QString defaultText; // input box default; folder (or suggested file) for a file dialog
   int answer = 0;      // the button answered
   QString answerText;  // the text answered
+  FontChoice font;     // a font dialog: the font it started from (style 1: effects offered)
 };
 
 // Dialogs answered from a queue, in order. A message box with an OK button only answers OK by
 // itself; questions, input boxes and file dialogs take the next queued reply. With the queue
-// empty they answer Cancel / "" and count as unscripted, which a test can assert is zero.
+// empty they answer Cancel / "" and count as unscripted, which a test can assert is zero. A font
+// dialog takes the next queued font; anything else queued cancels it.
 class ScriptedDialogs final : public Dialogs {
  public:
   void QueueButton(int answer);
   void QueueText(const QString& text);
+  void QueueFont(const FontChoice& font);
 
   int MessageBox(const QString& text, int style, const QString& title) override;
   QString InputBox(const QString& prompt, const QString& title,
@@ -35,6 +38,7 @@ class ScriptedDialogs final : public Dialogs {
                        const QString& folder) override;
   QString SaveFileName(const QString& title, const QString& filter,
                        const QString& suggested) override;
+  bool ChooseFont(FontChoice* font, bool effects) override;
   void Beep() override;
 
   const QList<DialogRecord>& Transcript() const { return transcript_; }
@@ -52,6 +56,8 @@ class ScriptedDialogs final : public Dialogs {
     bool isText = false;
     int button = 0;
     QString text;
+    bool isFont = false;
+    FontChoice font;
   };
   bool TakeReply(Reply* reply);
   QList<Reply> replies_;

@@ -36,6 +36,7 @@ struct LayoutModel {
   std::uint8_t LabelCount = 0;
   std::uint8_t SignalCount = 0;
   std::uint8_t SensorCount = 0;
+  std::uint8_t NewLabelCount = 0;  // labels placed since the last save: staggers the next one
 
   std::uint8_t ObjIdx = 0;
   std::uint8_t LabelIdx = 0;

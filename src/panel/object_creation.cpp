@@ -21,7 +21,7 @@ namespace kv {
 bool RefuseAtLimit(Session& session, PanelObject kind) {
   if (CountOf(session.model, kind) < kMaxObjects) return false;
   session.dialogs.MessageBox(texts::ObjectLimitReached(KindName(kind)), msg::kInformation,
-                             texts::ObjectLimitReachedTitle());
+                             texts::ObjectLimitTitle(KindName(kind)));
   return true;
 }
 

@@ -71,12 +71,16 @@ class LabelControl : public QGraphicsSimpleTextItem {
   std::int32_t ForeColor() const { return foreColour_; }
   // A filled box behind the caption; transparent when not set.
   void SetBackColor(std::int32_t colour);
+  // A label made in this run keeps its purpose here ("0" to "2"); one read from a file has "".
+  QString Tag() const { return tag_; }
+  void SetTag(const QString& tag) { tag_ = tag; }
   QRectF boundingRect() const override;
   void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
              QWidget* widget) override;
 
  private:
   std::int32_t foreColour_ = kBlack;
+  QString tag_;
   bool backFilled_ = false;
   QColor back_;
 };

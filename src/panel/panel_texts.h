@@ -20,6 +20,16 @@ inline QString ObjectNumberOutOfRange(int index) {
   return QStringLiteral("Object number %1 is outside 1 to 255.").arg(index);
 }
 
+// A kind of object ("labels") that already has the most a layout can hold: nothing is placed.
+inline QString ObjectLimitTitle(const QString& kinds) {
+  return QStringLiteral("No more %1").arg(kinds);
+}
+inline QString ObjectLimitReached(const QString& kinds) {
+  return QStringLiteral("This layout already has 255 %1, the most it can hold. Delete one of them "
+                        "to make room for another.")
+      .arg(kinds);
+}
+
 // The track button's tool-tip, and the creation toolbar's caption on a new layout.
 inline QString GaugeTip(int gauge) {
   return QStringLiteral("gauge %1").arg(gauge);
@@ -82,14 +92,6 @@ inline QString MoveFrameCaption(int option) {
 inline QString PointerPosition(int x, int y) {
   const auto square = [](int twips) { return (twips >= 0 ? twips : twips - 74) / 75 + 1; };
   return QStringLiteral("%1, %2 twips   square %3, %4").arg(x).arg(y).arg(square(x)).arg(square(y));
-}
-
-// A 256th object of a kind: nothing is created.
-inline QString ObjectLimitReachedTitle() {
-  return QStringLiteral("too many objects");
-}
-inline QString ObjectLimitReached(const QString& kind) {
-  return QStringLiteral("A layout holds at most 255 %1; no more can be added.").arg(kind);
 }
 
 // The dustbin or an undo met a file kept as it is because its reading stopped.

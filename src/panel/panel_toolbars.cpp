@@ -9,6 +9,7 @@
 #include "panel/gauge_selector.h"
 #include "panel/grid.h"
 #include "panel/image_button.h"
+#include "panel/label_maker.h"
 #include "panel/order_check_box.h"
 #include "panel/panel.h"
 #include "panel/panel_area.h"
@@ -94,6 +95,9 @@ void PanelToolbars::BuildCreateToolbar(ToolbarFrame* frame) {
     ShowNextNumberOnHover(button, c.count);
     creators_.insert(int(c.kind), Creator{button, &c.count});
   }
+  labels_ = new LabelMaker(session_, area_, this);
+  connect(frame->findChild<ImageButton*>(QStringLiteral("imgBtnLbl")), &ImageButton::mouseUp,
+          labels_, &LabelMaker::imgBtnLbl_MouseUp);
   chkOrder_ = new OrderCheckBox(frame);
   box->addWidget(chkOrder_, 0, Qt::AlignVCenter);
 }

@@ -16,6 +16,7 @@ namespace kv {
 class GaugeSelector;
 class Grid;
 class ImageButton;
+class LabelMaker;
 class OrderCheckBox;
 class PanelArea;
 class PanelSlide;
@@ -45,6 +46,8 @@ class PanelToolbars : public QObject {
   // their kind, the count left, as plain digits.
   void ShowCountAfterDeletion(PanelObject kind);
 
+  LabelMaker& labels() { return *labels_; }
+
  private:
   void BuildCreateToolbar(ToolbarFrame* frame);
   void BuildSlideToolbar(ToolbarFrame* frame);
@@ -68,6 +71,7 @@ class PanelToolbars : public QObject {
   OrderCheckBox* chkOrder_ = nullptr;
   GaugeSelector* gauge_ = nullptr;
   QHash<int, Creator> creators_;  // by PanelObject
+  LabelMaker* labels_ = nullptr;
 };
 
 }  // namespace kv

@@ -1,10 +1,15 @@
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
+#include "app/font_dialog.h"
 #include "app/qt_dialogs.h"
 #include "support/dialog_hand.h"
 #include "support/test_session.h"
@@ -62,6 +67,43 @@ class QtDialogsTest : public QObject {
     QCOMPARE(dialogs.OpenFileName("Load", "project files (*.txt)|*.txt", 1, QDir::tempPath()),
              QString());
     QCOMPARE(hand.titles, (QStringList{"title", "Load"}));
+  }
+
+  // The font dialog: a family the system lacks keeps its name while the user keeps its
+  // substitute; the colour and underline come only with the effects; strike-out never.
+  void theFontDialog() {
+    const kv::FontChoice start{"Microsoft Sans Serif", 10, true, false, false, 0x123456};
+    QStringList shown;
+    bool escape = false;
+    DialogHand hand([&](QWidget* dialog) {
+      auto* font = qobject_cast<kv::FontDialog*>(dialog);
+      if (escape) {  // in the chooser's lists, Escape cancels the whole dialog
+        return QTest::keyClick(font->fontChooser()->findChild<QListView*>(), Qt::Key_Escape);
+      }
+      for (QCheckBox* box : font->findChildren<QCheckBox*>()) {
+        if (box->isVisibleTo(font)) shown << box->text();
+      }
+      if (QComboBox* colour = font->colourBox()) {
+        shown << colour->currentText() << QString::number(colour->count());
+        colour->setCurrentIndex(4);
+        emit colour->activated(4);
+        QFont serif("DejaVu Serif", 12);
+        serif.setStyleName("Book");
+        font->fontChooser()->setCurrentFont(serif);
+      }
+      font->accept();
+    });
+    QtDialogs dialogs;
+    kv::FontChoice plain = start;
+    QVERIFY(dialogs.ChooseFont(&plain, false));
+    QCOMPARE(plain, start);
+    kv::FontChoice effects = start;
+    QVERIFY(dialogs.ChooseFont(&effects, true));
+    QCOMPARE(effects, kv::FontChoice({"DejaVu Serif", 12, false, false, false, 0x000080}));
+    QCOMPARE(shown, QStringList({"&Underline", "Custom", "18"}));
+    QCOMPARE(hand.titles, QStringList({"Font", "Font"}));
+    escape = true;
+    QVERIFY(!dialogs.ChooseFont(&effects, true));
   }
 };
 

@@ -437,9 +437,10 @@ class EditingTest : public QObject {
     e.m().TrackCount = e.m().SensorCount = e.m().ImageCount = 255;
     e.Click(button);
     QCOMPARE(e.t.dialogs.Transcript().size(), 1);
-    QCOMPARE(e.t.dialogs.Last().title, QStringLiteral("too many objects"));
-    QCOMPARE(e.t.dialogs.Last().text,
-             QStringLiteral("A layout holds at most 255 %1; no more can be added.").arg(kind));
+    QCOMPARE(e.t.dialogs.Last().title, "No more " + kind);
+    QCOMPARE(e.t.dialogs.Last().text, "This layout already has 255 " + kind +
+                                          ", the most it can hold. Delete one of them to make "
+                                          "room for another.");
     QCOMPARE(int(e.m().TrackCount) + e.m().SensorCount + e.m().ImageCount, 765);
     QVERIFY(!e.editor->History().CanUndo());
   }
