@@ -101,6 +101,14 @@ class SignalsTest : public QObject {
     QCOMPARE(r.t.dialogs.Last().text, r.t.session.folder.Root() + "\\data\\sig\\C4Yxx.bmp");
     QCOMPARE(Shown(r, 2), QStringLiteral("C4Rxx.bmp 30"));
     QVERIFY(!m.SignalOff[2] && !kv::ShowsOtherAspect(m, 2));
+    // So does a picture too short to hold an aspect code, and the save keeps its coil A.
+    kv::test::WriteBitmap(r.t, "\\s.bmp");
+    AddSignal(r, 3, "", "40", "42", {});
+    m.SignalPicture[3] = "\\s.bmp";
+    r.main->picScreen().SetSignalPicture(3, m.SignalPicture[3], nullptr);
+    ClickSignal(r, 3);
+    QCOMPARE(r.t.dialogs.Last().text, r.t.session.folder.Root() + "\\s.bmp");
+    QCOMPARE(SignalRecords(r).split('\n').value(2), "\"40\",\"42\",\"\\s.bmp\",4500,1500\r");
   }
 
   // A signal worked in Operate is not selected in Modify: the dustbin takes nothing, and the
