@@ -17,14 +17,14 @@ using kv::test::OperatingRig;
 namespace {
 const QString kSig = QStringLiteral("\\data\\sig\\");
 
-// Signal i showing `code` with its coils, the bitmaps of `codes` in the signal library.
+// Signal i showing `code` (or a picture path) with its coils, `codes` in the signal library.
 void AddSignal(OperatingRig& r, int i, const QString& code, const QString& a, const QString& b,
                const QStringList& codes) {
   for (const QString& c : codes) kv::test::WriteBitmap(r.t, kSig + c + ".bmp");
   kv::LayoutModel& m = r.t.session.model;
   m.SignalCoilA[i] = a;
   m.SignalCoilB[i] = b;
-  m.SignalPicture[i] = kSig + code + ".bmp";
+  m.SignalPicture[i] = code.startsWith('\\') ? code : kSig + code + ".bmp";
   r.main->picScreen().LoadSignal(i, m.SignalPicture[i], a, b, 1500.0 * i, 1500, nullptr);
   m.SignalCount = static_cast<std::uint8_t>(std::max<int>(i, m.SignalCount));
 }
@@ -106,9 +106,7 @@ class SignalsTest : public QObject {
     QVERIFY(!m.SignalOff[2] && !kv::ShowsOtherAspect(m, 2));
     // Nor is one whose picture holds no aspect code; the save keeps its coil A.
     kv::test::WriteBitmap(r.t, "\\s.bmp");
-    AddSignal(r, 3, "", "40", "42", {});
-    m.SignalPicture[3] = "\\s.bmp";
-    r.main->picScreen().SetSignalPicture(3, m.SignalPicture[3], nullptr);
+    AddSignal(r, 3, "\\s.bmp", "40", "42", {});
     ClickSignal(r, 3);
     QCOMPARE(SignalRecords(r).split('\n').value(2), "\"40\",\"42\",\"\\s.bmp\",4500,1500\r");
   }
