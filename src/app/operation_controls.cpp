@@ -119,6 +119,9 @@ void OperationControls::imgBtnTog_MouseDown(int index) {
       break;
     case 1:
     case 2:
+      // Nothing is selected on coming into Modify: a signal worked outside it has SignalOff
+      // set, which here would read as selected for the dustbin and for moving.
+      if (index == kModify && before != kModify) ClearSelection(m);
       numbers_->HideTrackNumbers();
       window_.ShowModeToolbars();
       break;

@@ -76,6 +76,12 @@ bool SignalOperation::ToggleSignal(int i, bool sigReverse, const QString& exitNa
   m.ObjIdx = static_cast<std::uint8_t>(i);
   // The shown aspect decides, not SignalOff: a selection in Modify mode sets and clears that.
   const bool off = !ShowsOtherAspect(m, i);
+  // Without an aspect code there is nothing to come back to, and the signal would pass for
+  // stored while its tool-tip named coil B, which the save then takes for coil A.
+  if (off && AspectCodeOf(m.SignalPicture[i]).isEmpty()) {
+    CannotUse(i, m.SignalPicture[i]);
+    return false;
+  }
   const QString picture = off ? SetOffAspect(m.SignalPicture[i], sigReverse, exitName)
                               : SetOnAspect(m.SignalPicture[i], m.StoredAspect[i]);
   if (!DrawSignal(i, picture)) return false;
@@ -92,7 +98,6 @@ bool SignalOperation::ToggleSignal(int i, bool sigReverse, const QString& exitNa
 }
 
 bool SignalOperation::DrawSignal(int i, const QString& picture) {
-  LayoutModel& m = session_.model;
   QString error;
   if (panel_.SetSignalPicture(i, picture, &error)) {
     // The signal stays where it stands on the panel, moved or not since the layout was read.
@@ -101,13 +106,18 @@ bool SignalOperation::DrawSignal(int i, const QString& picture) {
     panel_.BringToFront(signal);
     return true;
   }
-  // Message 15 names the bitmap missing from the signal library; element 0 is scratch.
+  CannotUse(i, picture);
+  return false;
+}
+
+void SignalOperation::CannotUse(int i, const QString& picture) {
+  LayoutModel& m = session_.model;
+  // Message 15 names the bitmap; element 0 is scratch.
   m.SignalPicture[0] = picture;
   m.SigPathLength = static_cast<int>(picture.size());
   m.ObjIdx = 0;
   ShowMessage(session_, 15);
   m.ObjIdx = static_cast<std::uint8_t>(i);
-  return false;
 }
 
 }  // namespace kv

@@ -41,13 +41,16 @@ class SignalOperation : public QObject {
   Worked ScanSignals(int coil, bool sigReverse, const QString& exitName);
 
   // ToggleSignal on signal i: its other picture, or its stored one again. When that bitmap
-  // cannot be shown, message 15 names it and the signal stays as it was. False then.
+  // cannot be shown, or the stored picture holds no aspect code, message 15 names it and the
+  // signal stays as it was. False then.
   bool ToggleSignal(int i, bool sigReverse, const QString& exitName);
 
  private:
   // DrawSignal: signal i shows `picture`, in front. False (message 15 naming it) when the
   // bitmap cannot be loaded; the picture on the panel stays as it was.
   bool DrawSignal(int i, const QString& picture);
+  // Message 15 naming `picture`, which signal i cannot show.
+  void CannotUse(int i, const QString& picture);
   bool IsDcc() const;
 
   Session& session_;

@@ -17,14 +17,14 @@ using kv::test::OperatingRig;
 namespace {
 const QString kSig = QStringLiteral("\\data\\sig\\");
 
-// Signal i showing `code` with its coils, the bitmaps of `codes` in the signal library.
+// Signal i showing `code` (or a picture path) with its coils, `codes` in the signal library.
 void AddSignal(OperatingRig& r, int i, const QString& code, const QString& a, const QString& b,
                const QStringList& codes) {
   for (const QString& c : codes) kv::test::WriteBitmap(r.t, kSig + c + ".bmp");
   kv::LayoutModel& m = r.t.session.model;
   m.SignalCoilA[i] = a;
   m.SignalCoilB[i] = b;
-  m.SignalPicture[i] = kSig + code + ".bmp";
+  m.SignalPicture[i] = code.startsWith('\\') ? code : kSig + code + ".bmp";
   r.main->picScreen().LoadSignal(i, m.SignalPicture[i], a, b, 1500.0 * i, 1500, nullptr);
   m.SignalCount = static_cast<std::uint8_t>(std::max<int>(i, m.SignalCount));
 }
@@ -71,12 +71,15 @@ class SignalsTest : public QObject {
     QCOMPARE(Shown(r, 1), QStringLiteral("C3Y2x.bmp 22"));
     kv::LayoutModel& m = r.t.session.model;
     QVERIFY(m.SignalOff[1]);
-    // Saving is refused, also once a selection has cleared the flag; a deletion writes the
-    // stored record.
-    m.SignalOff[1] = false;
+    // In Modify it is not selected (the dustbin takes nothing), and the save is refused; a
+    // deletion writes the stored record.
+    r.Click("imgBtnTog_1");
+    r.Click("imgBtnTrash");
+    QCOMPARE(m.SignalCount, 1);
     QVERIFY(!kv::SaveLayout(r.t.session, r.main->layoutCommands().Objects(), {}));
     QCOMPARE(r.t.dialogs.Last().title, QStringLiteral("write permit suspended"));
     QCOMPARE(SignalRecords(r), "\"20\",\"22\",\"\\data\\sig\\C3R2x.bmp\",1500,1500\r\n");
+    r.Click("imgBtnTog_2");
     r.t.scheduler.Advance(1500);
     ClickSignal(r, 1);
     QCOMPARE(Shown(r, 1), QStringLiteral("C3R2x.bmp 20"));
@@ -101,6 +104,11 @@ class SignalsTest : public QObject {
     QCOMPARE(r.t.dialogs.Last().text, r.t.session.folder.Root() + "\\data\\sig\\C4Yxx.bmp");
     QCOMPARE(Shown(r, 2), QStringLiteral("C4Rxx.bmp 30"));
     QVERIFY(!m.SignalOff[2] && !kv::ShowsOtherAspect(m, 2));
+    // Nor is one whose picture holds no aspect code; the save keeps its coil A.
+    kv::test::WriteBitmap(r.t, "\\s.bmp");
+    AddSignal(r, 3, "\\s.bmp", "40", "42", {});
+    ClickSignal(r, 3);
+    QCOMPARE(SignalRecords(r).split('\n').value(2), "\"40\",\"42\",\"\\s.bmp\",4500,1500\r");
   }
 
   // On "DCC" coil A works the accessory's first output and coil B its second. A fixed signal
