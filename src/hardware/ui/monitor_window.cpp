@@ -1,5 +1,6 @@
 #include "hardware/ui/monitor_window.h"
 
+#include <QDir>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -183,7 +184,8 @@ void MonitorWindow::hideEvent(QHideEvent* event) {
 }
 
 void MonitorWindow::cmdSaveLog_Click() {
-  const QString suggested = session_.folder.Root() + QLatin1Char('/') + texts::SaveLogName();
+  // Not the program folder: a .txt file there is listed among the layouts to load.
+  const QString suggested = QDir::homePath() + QLatin1Char('/') + texts::SaveLogName();
   const QString path =
       session_.dialogs.SaveFileName(texts::SaveLogTitle(), texts::SaveLogFilter(), suggested);
   if (path.isEmpty()) return;
