@@ -91,6 +91,14 @@ class HardwareMonitorTest : public QObject {
                  "   2.255 s  from box  01 04 05                 command sent",
                  "   2.255 s  from box  61 82 E3                 command not supported"}));
     QCOMPARE(r.monitor.ModemState(), QStringLiteral("DCC box: modem ON, port 1"));
+
+    // Half an answer when the port went is shown as such, not read into the next port's.
+    emit r.link.bytesIn(Hex("01"));
+    emit r.link.linkLost();
+    emit r.link.bytesIn(Hex("010405"));
+    QCOMPARE(r.Lines().mid(8),
+             (QStringList{"   2.255 s  from box  01                       incomplete answer",
+                          "   2.255 s  from box  01 04 05                 command sent"}));
   }
 
   // With no box and no board: what would have been sent, the board's changes adding up.
