@@ -201,6 +201,8 @@ class HardwareMonitorTest : public QObject {
     kv::DccLink link(t.session);
     kv::NoBoard board;
     QWidget main;
+    main.setGeometry(0, 0, 1280, 800);
+    main.show();
     kv::MonitorHost host(t.session, &main, link, board);
     QVERIFY(!host.monitorWindow());
     auto* key = Find<QShortcut>(&main, "keyMonitorWindow");
@@ -209,6 +211,9 @@ class HardwareMonitorTest : public QObject {
     QVERIFY(host.monitorWindow() && host.monitorWindow()->isVisible());
     QCOMPARE(Find<QListView>(host.monitorWindow(), "lstMonitor")->model(),
              &host.monitorWindow()->lines());
+    // It stays above the main window: the first time in its lower right corner, clear of the
+    // toolbars along its top.
+    QCOMPARE(host.monitorWindow()->frameGeometry().bottomRight(), main.geometry().bottomRight());
   }
 };
 
