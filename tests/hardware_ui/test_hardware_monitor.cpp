@@ -177,7 +177,6 @@ class HardwareMonitorTest : public QObject {
     const QString path = r.t.dir.filePath("log.txt");
     r.t.dialogs.QueueText(path);
     window.cmdSaveLog_Click();
-    // Offered in the home folder: in the program folder it would be listed with the layouts.
     QCOMPARE(r.t.dialogs.Last().defaultText, QDir::homePath() + "/hardware log.txt");
     QByteArray saved;
     QVERIFY(kv::ReadWholeFile(path, &saved));
@@ -211,8 +210,7 @@ class HardwareMonitorTest : public QObject {
     QVERIFY(host.monitorWindow() && host.monitorWindow()->isVisible());
     QCOMPARE(Find<QListView>(host.monitorWindow(), "lstMonitor")->model(),
              &host.monitorWindow()->lines());
-    // It stays above the main window: the first time in its lower right corner, clear of the
-    // toolbars along its top.
+    // The first time in the main window's lower right corner, clear of its toolbars.
     QCOMPARE(host.monitorWindow()->frameGeometry().bottomRight(), main.geometry().bottomRight());
   }
 };
