@@ -1,6 +1,6 @@
 # What an installed copy needs besides the binary and its data (src/CMakeLists.txt installs
-# those): the desktop entry, the icon in the hicolor theme, the USB board's udev rule, and the
-# Debian package built from it all with CPack (scripts/package.sh).
+# those): the desktop entry, the icon in the hicolor theme, the README and licence, the USB
+# board's udev rule, and the Debian package built from it all with CPack (scripts/package.sh).
 
 include(GNUInstallDirs)
 
@@ -25,6 +25,10 @@ add_custom_target(kelvarne_icons ALL DEPENDS ${kv_icon_pngs})
 install(FILES ${kv_icon_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/kelvarne.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The README the About panel points to, the licence, and the copyright file Debian asks for.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
+              ${PROJECT_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kelvarne)
 # udev reads lib/udev/rules.d under /usr (and /usr/local).
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/70-kelvarne-usb-board.rules
         DESTINATION lib/udev/rules.d)

@@ -5,6 +5,8 @@
 set -euo pipefail
 deb=${1:+$(realpath "$1")}
 cd "$(dirname "$0")/.."
+source scripts/packages.sh
+kv_ensure_packages "${KV_PACKAGE_PACKAGES[@]}"
 deb=${deb:-$(ls build/package/kelvarne_*.deb)}
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -22,6 +24,8 @@ done
 
 desktop=/usr/share/applications/kelvarne.desktop
 need "$desktop"
+[ -e "$root$desktop" ] && { desktop-file-validate "$root$desktop" >&2 ||
+  fail "$desktop is not a valid desktop entry"; }
 field() { sed -n "s/^$1=//p" "$root$desktop" | head -n1; }
 [ "$(field Name)" = Kelvarne ] || fail "the desktop entry is not named Kelvarne"
 exec_cmd=$(field Exec | cut -d' ' -f1)
@@ -47,10 +51,19 @@ need "$share/data/Demo Layout.txt"
 need "$share/data/Data/Layout Folders/Demo Layout/track.txt"
 need "$share/data/sig"
 
-rule=/usr/lib/udev/rules.d/70-kelvarne-usb-board.rules
-need "$rule"
-[ -e "$root$rule" ] && { grep -q 'ATTRS{idVendor}=="10cf".*550\[0-3\].*TAG+="uaccess"' "$root$rule" ||
-  fail "$rule does not give the seated user the board"; }
+# The seat's access rules (73-seat-late.rules) act on the uaccess tag: ours must run before.
+rules=$(cd "$root" && ls usr/lib/udev/rules.d/*kelvarne*.rules 2>/dev/null)
+[ "$(echo "$rules" | wc -w)" -eq 1 ] || fail "not one udev rule for the board: $rules"
+rule=/$rules
+[[ $(basename "$rule") < 73 ]] || fail "$rule sorts after 73-seat-late.rules"
+grep -qxF 'SUBSYSTEM=="hidraw", ATTRS{idVendor}=="10cf", ATTRS{idProduct}=="550[0-3]", TAG+="uaccess"' \
+  "$root$rule" || fail "$rule does not give the seated user the board"
+
+# The About panel sends the user to the README that comes with the program.
+doc=/usr/share/doc/kelvarne
+need "$doc/README.md"
+need "$doc/LICENSE"
+need "$doc/copyright"
 
 [ $failed -eq 0 ] || exit 1
 echo "package check: $(basename "$deb") installs its files where they are expected"

@@ -3,8 +3,9 @@
 KV_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev
   qt6-multimedia-dev qt6-svg-dev libhidapi-dev libgl-dev fonts-dejavu-core)
 KV_SHOW_PACKAGES=(xvfb openbox imagemagick)
-# Building the Debian package: dpkg-shlibdeps (dpkg-dev) and file, which CPack uses with it.
-KV_PACKAGE_PACKAGES=(dpkg-dev file)
+# Building the Debian package: dpkg-shlibdeps (dpkg-dev) and file, which CPack uses with it;
+# checking its desktop entry.
+KV_PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils)
 
 # kv_ensure_packages NAME...: installs the missing ones with apt-get when root; otherwise names
 # them and fails.

@@ -50,6 +50,7 @@ HardwareMonitor::HardwareMonitor(Session& session, DccLink& link, BoardLibrary& 
   outputs_ = board_.Outputs();
   connect(&link_, &DccLink::messageOut, this, &HardwareMonitor::OnMessage);
   connect(&link_, &DccLink::bytesIn, this, &HardwareMonitor::OnBytesIn);
+  connect(&link_, &DccLink::linkLost, this, &HardwareMonitor::OnLinkLost);
   connect(&board_, &BoardLibrary::outputsChanged, this,
           [this](const BoardOutputState& outputs) { OnOutputs(outputs, true); });
   connect(&board_, &BoardLibrary::outputsNotSent, this,
@@ -67,6 +68,14 @@ void HardwareMonitor::OnBytesIn(const QByteArray& bytes) {
     Add({session_.scheduler.NowMs(), MonitorEntry::Kind::kFromBox, *frame,
          xpressnet::DescribeReply(*frame)});
   }
+}
+
+void HardwareMonitor::OnLinkLost() {
+  // Read into the next port's answers, a piece of a frame would shift every frame after it.
+  const QByteArray partial = replies_.TakePartial();
+  if (partial.isEmpty()) return;
+  Add({session_.scheduler.NowMs(), MonitorEntry::Kind::kFromBox, partial,
+       texts::IncompleteAnswer()});
 }
 
 void HardwareMonitor::OnOutputs(const BoardOutputState& outputs, bool sent) {

@@ -70,6 +70,7 @@ class HardwareMonitor : public QObject {
   void Add(MonitorEntry entry);
   void OnMessage(const QByteArray& message, bool sent);
   void OnBytesIn(const QByteArray& bytes);
+  void OnLinkLost();
   void OnOutputs(const BoardOutputState& outputs, bool sent);
 
   Session& session_;

@@ -23,6 +23,11 @@ inline QString WayNoBoard() {
   return QStringLiteral("no board");
 }
 
+// The start of an answer that the port's loss cut short.
+inline QString IncompleteAnswer() {
+  return QStringLiteral("incomplete answer");
+}
+
 // The number the eight outputs form, as the relay stack reads it: an even number selects its
 // solenoid, the odd number above it fires it.
 inline QString OutputsOff() {

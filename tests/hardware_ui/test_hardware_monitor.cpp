@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QLabel>
 #include <QListView>
 #include <QProgressBar>
@@ -90,6 +91,14 @@ class HardwareMonitorTest : public QObject {
                  "   2.255 s  from box  01 04 05                 command sent",
                  "   2.255 s  from box  61 82 E3                 command not supported"}));
     QCOMPARE(r.monitor.ModemState(), QStringLiteral("DCC box: modem ON, port 1"));
+
+    // Half an answer when the port went is shown as such, not read into the next port's.
+    emit r.link.bytesIn(Hex("01"));
+    emit r.link.linkLost();
+    emit r.link.bytesIn(Hex("010405"));
+    QCOMPARE(r.Lines().mid(8),
+             (QStringList{"   2.255 s  from box  01                       incomplete answer",
+                          "   2.255 s  from box  01 04 05                 command sent"}));
   }
 
   // With no box and no board: what would have been sent, the board's changes adding up.
@@ -168,7 +177,7 @@ class HardwareMonitorTest : public QObject {
     const QString path = r.t.dir.filePath("log.txt");
     r.t.dialogs.QueueText(path);
     window.cmdSaveLog_Click();
-    QCOMPARE(r.t.dialogs.Last().defaultText, r.t.dir.path() + "/hardware log.txt");
+    QCOMPARE(r.t.dialogs.Last().defaultText, QDir::homePath() + "/hardware log.txt");
     QByteArray saved;
     QVERIFY(kv::ReadWholeFile(path, &saved));
     QCOMPARE(QString::fromUtf8(saved),
@@ -191,6 +200,8 @@ class HardwareMonitorTest : public QObject {
     kv::DccLink link(t.session);
     kv::NoBoard board;
     QWidget main;
+    main.setGeometry(0, 0, 1280, 800);
+    main.show();
     kv::MonitorHost host(t.session, &main, link, board);
     QVERIFY(!host.monitorWindow());
     auto* key = Find<QShortcut>(&main, "keyMonitorWindow");
@@ -199,6 +210,8 @@ class HardwareMonitorTest : public QObject {
     QVERIFY(host.monitorWindow() && host.monitorWindow()->isVisible());
     QCOMPARE(Find<QListView>(host.monitorWindow(), "lstMonitor")->model(),
              &host.monitorWindow()->lines());
+    // The first time in the main window's lower right corner, clear of its toolbars.
+    QCOMPARE(host.monitorWindow()->frameGeometry().bottomRight(), main.geometry().bottomRight());
   }
 };
 

@@ -1,5 +1,6 @@
 #include "hardware/ui/monitor_window.h"
 
+#include <QDir>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/session.h"
 #include "hardware/hardware_monitor.h"
@@ -183,7 +185,8 @@ void MonitorWindow::hideEvent(QHideEvent* event) {
 }
 
 void MonitorWindow::cmdSaveLog_Click() {
-  const QString suggested = session_.folder.Root() + QLatin1Char('/') + texts::SaveLogName();
+  // Not the program folder: a .txt file there is listed among the layouts to load.
+  const QString suggested = QDir::homePath() + QLatin1Char('/') + texts::SaveLogName();
   const QString path =
       session_.dialogs.SaveFileName(texts::SaveLogTitle(), texts::SaveLogFilter(), suggested);
   if (path.isEmpty()) return;
@@ -212,9 +215,13 @@ void MonitorHost::ShowMonitorWindow() {
   if (!window_) {
     window_ = std::make_unique<MonitorWindow>(session_, *monitor_, mainWindow_);
     window_->adjustSize();
-    // The first time beside the main window's right edge; after that where the user left it.
+    // The first time in the main window's lower right corner, so that it stays clear of the
+    // toolbars along the top; after that where the user left it. Its frame is taken to be as
+    // wide and tall as the main window's: it is not known before the window is shown.
     const QRect main = mainWindow_->geometry();
-    window_->move(main.right() - window_->width(), main.top() + 60);
+    const QSize frame = mainWindow_->frameGeometry().size() - main.size();
+    window_->move(main.right() + 1 - window_->width() - frame.width(),
+                  std::max(main.top(), main.bottom() + 1 - window_->height() - frame.height()));
   }
   window_->show();
   window_->raise();
