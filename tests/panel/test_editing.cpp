@@ -58,18 +58,22 @@ struct Editing {
   void Click(const QString& name, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(Find(name), button);
   }
-  // Units i = 1..n from (750 i, 600) to (750 i, 1500); their numbers shown when `numbers`.
+  // Units i = 1..n from (750 i, 600) to (750 i, 1500), as read from track.txt; their numbers
+  // shown when `numbers`.
   void Tracks(int n, bool numbers = false) {
     m().ShowNumbers = numbers;
     for (int i = 1; i <= n; ++i) {
       panel().LoadTrack(i, {750.0 * i, 600, 750.0 * i, 1500}, 10);
       panel().PlaceTrackNumber(i);
+      panel().KeepAsSaved(PanelObject::kTrackNumber, i);
       m().TrackGauge[i] = 10;
     }
     m().TrackCount = static_cast<std::uint8_t>(n);
   }
+  // Sensor i as read from sensor.txt.
   void Sensor(int i, double x, double y) {
     panel().LoadSensor(i, x, y);
+    panel().KeepAsSaved(PanelObject::kSensor, i);
     m().SensorCount = static_cast<std::uint8_t>(qMax<int>(i, m().SensorCount));
   }
   // A mouse event on the panel at a point in twips, with the buttons held after it.
@@ -260,6 +264,30 @@ class EditingTest : public QObject {
     e.editor->Redo();
     QCOMPARE(int(e.m().TrackCount), 4);
     QVERIFY(!kv::test::ReadLayoutFile(e.t, "track.txt").contains("2250"));
+  }
+
+  void aDeletionWritesNothingElseUnsavedOfItsKind() {
+    Editing e;
+    e.Tracks(3, true);
+    e.Sensor(1, 300, 300);
+    const QByteArray saved =
+        "\"track 1\",750,600,750,1500,10\r\n\"track 2\",1500,600,1500,1500,10\r\n"
+        "\"track 3\",2250,600,2250,1500,10\r\n";
+    kv::test::WriteLayoutFile(e.t, "track.txt", saved);
+    // Everything 1000 twips to the right, and a new unit 4: neither saved.
+    e.Click("optMove_3");
+    e.ClickObject(PanelObject::kSensor, 1);
+    e.Drag({1300, 300}, {1300, 300});
+    e.Click("imgBtnTrk");
+    e.ClickObject(PanelObject::kTrackNumber, 2);
+    e.Click("imgBtnTrash");
+    QCOMPARE(
+        kv::test::ReadLayoutFile(e.t, "track.txt"),
+        QByteArray("\"track 1\",750,600,750,1500,10\r\n\"track 3\",2250,600,2250,1500,10\r\n"));
+    QCOMPARE(kv::test::ReadLayoutFile(e.t, "sensor.txt"), QByteArray("<missing>"));
+    QCOMPARE(Line(e.panel().TrackPosition(2)), QLineF(3250, 600, 3250, 1500));
+    e.editor->Undo();
+    QCOMPARE(kv::test::ReadLayoutFile(e.t, "track.txt"), saved);
   }
 
   void theDustbinWithNothingSelectedOnlyResetsTheMoveMode() {
