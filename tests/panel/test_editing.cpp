@@ -448,6 +448,38 @@ class EditingTest : public QObject {
     QCOMPARE(int(e.m().ImageIdx), stored.isEmpty() ? 0 : 1);
   }
 
+  // What image.txt cannot hold is not taken: a tool-tip is asked for again, a path refused.
+  void aTipOrPathImageFileCannotHoldIsNotTaken_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("tip");  // "": nothing added
+    QTest::addColumn<QString>("said");
+    QTest::newRow("tip with a double quote")
+        << "\\data\\pictures\\shed.bmp"
+        << "Flyer shed"
+        << "The tool-tip cannot be kept in a layout: the text \"The \"Flyer\" shed\" holds a "
+           "double quote, which these files cannot store. Type it again.";
+    QTest::newRow("path outside the code page")
+        << "\\data\\pictures\\shed \u2192 yard.bmp"
+        << ""
+        << "The picture's path cannot be kept in a layout: the text \"\\data\\pictures\\shed "
+           "\u2192 yard.bmp\" holds the character '\u2192', which these files cannot store. Give "
+           "the file another name and fetch it again.";
+  }
+  void aTipOrPathImageFileCannotHoldIsNotTaken() {
+    QFETCH(QString, file);
+    QFETCH(QString, tip);
+    QFETCH(QString, said);
+    Editing e;
+    kv::test::WriteBitmap(e.t, file);
+    e.t.dialogs.QueueText(e.t.Path(file));
+    e.t.dialogs.QueueText("The \"Flyer\" shed");
+    e.t.dialogs.QueueText("Flyer shed");
+    e.Click("imgBtnImg");
+    QCOMPARE(e.t.dialogs.Transcript().at(tip.isEmpty() ? 1 : 2).text, said);
+    QCOMPARE(int(e.m().ImageCount), tip.isEmpty() ? 0 : 1);
+    QCOMPARE(e.m().ImageTip[1], tip);
+  }
+
   void aTwoHundredFiftySixthObjectIsRefused_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("kind");
