@@ -77,6 +77,7 @@ class EditingWindowTest : public QObject {
     QCOMPARE(kv::test::ReadLayoutFile(n.t, "gauge.txt"), QByteArray::number(gauge) + "\r\n");
     QCOMPARE(int(n.t.session.model.CurGauge), gauge);
     QCOMPARE(Find<QWidget>(&n.main, "imgBtnTrk")->toolTip(), QStringLiteral("gauge %1").arg(gauge));
+    QCOMPARE(Find<QLabel>(&n.main, "lblGauge")->text(), QString::number(gauge));
     auto* adj = Find<kv::ToolLine>(&n.main, "linAdj");
     QCOMPARE(adj->isVisible() ? adj->Y1() : -1, marker);
     QCOMPARE(Find<kv::ToolLine>(&n.main, "linBase")->BorderStyle() == kv::ToolLine::kDash, bore);

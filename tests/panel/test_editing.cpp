@@ -4,7 +4,9 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "base/session.h"
 #include "panel/image_button.h"
@@ -156,6 +158,38 @@ class EditingTest : public QObject {
     QCOMPARE(bar->value(), 10);
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // the groove below the slider
     QCOMPARE(bar->value(), 7);
+    // The wheel steps one gauge a notch, up for a wider one.
+    const QPointF middle(bar->width() / 2.0, bar->height() / 2.0);
+    QWheelEvent notch(middle, bar->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar, &notch);
+    QCOMPARE(bar->value(), 8);
+  }
+
+  void theGaugeBarsSliderHasRoomToBeDragged() {
+    Editing e;
+    auto* bar = e.Find<QScrollBar>("vsbGauge");
+    const auto slider = [bar](int gauge) {
+      QStyleOptionSlider o;
+      o.initFrom(bar);
+      o.subControls = QStyle::SC_All;
+      o.orientation = Qt::Vertical;
+      o.minimum = bar->minimum();
+      o.maximum = bar->maximum();
+      o.sliderPosition = o.sliderValue = gauge;
+      o.singleStep = bar->singleStep();
+      o.pageStep = bar->pageStep();
+      o.upsideDown = bar->invertedAppearance();
+      return bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider,
+                                          bar);
+    };
+    // 3 pixels a gauge at least, from 10 at the top down to 1.
+    QVERIFY2(slider(1).top() - slider(10).top() >= 27,
+             qPrintable(QString::number(slider(1).top())));
+    QTest::mousePress(bar, Qt::LeftButton, {}, slider(10).center());
+    QTest::mouseMove(bar, slider(4).center());
+    QCOMPARE(bar->value(), 4);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, slider(4).center());
   }
 
   void theTrackButtonCreatesOnlyWithTheLeftButtonInModify() {
