@@ -65,7 +65,7 @@ void ToolLine::paintEvent(QPaintEvent*) {
 
 GaugeSelector::GaugeSelector(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("fraGauge"));
-  setFixedSize(kBarWidth + 2 + kMarkerWidth + kNumberWidth, kHeight);
+  setFixedSize(kBarWidth + 2 + kMarkerWidth + 2 + kNumberWidth, kHeight);
   bar_ = new QScrollBar(Qt::Vertical, this);
   bar_->setObjectName(QStringLiteral("vsbGauge"));
   // Min 10 at the top, Max 1 at the bottom.
@@ -115,7 +115,7 @@ GaugeSelector::GaugeSelector(QWidget* parent) : QWidget(parent) {
   QFont bold = number_->font();
   bold.setBold(true);
   number_->setFont(bold);
-  number_->setGeometry(kBarWidth + 2 + kMarkerWidth, 0, kNumberWidth, kHeight);
+  number_->setGeometry(kBarWidth + 2 + kMarkerWidth + 2, 0, kNumberWidth, kHeight);
   ShowGauge(kMaxGauge);
 }
 
