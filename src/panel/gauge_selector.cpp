@@ -20,7 +20,7 @@ namespace {
 constexpr int kHeight = 64;
 constexpr int kBarWidth = 16;
 constexpr int kMarkerWidth = 18;  // the lines, or the tunnel picture in their place
-constexpr int kNumberWidth = 18;  // the gauge in digits, "10" at most
+constexpr int kNumberHeight = 16;  // the gauge in digits above the lines, "10" at most
 constexpr int kSliderMin = 8;     // px: the style's own minimum would leave the slider no travel
 
 // The gauge bar's slider may be as short as its share of the bar, so it can be dragged.
@@ -65,7 +65,7 @@ void ToolLine::paintEvent(QPaintEvent*) {
 
 GaugeSelector::GaugeSelector(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("fraGauge"));
-  setFixedSize(kBarWidth + 2 + kMarkerWidth + 2 + kNumberWidth, kHeight);
+  setFixedSize(kBarWidth + 2 + kMarkerWidth, kHeight);
   bar_ = new QScrollBar(Qt::Vertical, this);
   bar_->setObjectName(QStringLiteral("vsbGauge"));
   // Min 10 at the top, Max 1 at the bottom.
@@ -103,19 +103,19 @@ GaugeSelector::GaugeSelector(QWidget* parent) : QWidget(parent) {
   bar_->setValue(kMaxGauge);
   bar_->setGeometry(0, 0, kBarWidth, kHeight);
   base_ = new ToolLine(QStringLiteral("linBase"), Qt::Vertical, this);
-  base_->setGeometry(kBarWidth + 2, 0, kMarkerWidth, kHeight);
+  base_->setGeometry(kBarWidth + 2, kNumberHeight, kMarkerWidth, kHeight - kNumberHeight);
   adj_ = new ToolLine(QStringLiteral("linAdj"), Qt::Horizontal, this);
   adj_->setGeometry(kBarWidth + 2, 0, kMarkerWidth, 4);
   bore_ = new ImageButton(QStringLiteral("imgBtnBore"), QStringLiteral("bore"), kMarkerWidth, this);
   bore_->setToolTip(texts::BoreTip());
-  bore_->move(kBarWidth + 2, (kHeight - kMarkerWidth) / 2);
+  bore_->move(kBarWidth + 2, kNumberHeight + (kHeight - kNumberHeight - kMarkerWidth) / 2);
   number_ = new QLabel(this);
   number_->setObjectName(QStringLiteral("lblGauge"));
   number_->setAlignment(Qt::AlignCenter);
   QFont bold = number_->font();
   bold.setBold(true);
   number_->setFont(bold);
-  number_->setGeometry(kBarWidth + 2 + kMarkerWidth + 2, 0, kNumberWidth, kHeight);
+  number_->setGeometry(kBarWidth + 2, 0, kMarkerWidth, kNumberHeight);
   ShowGauge(kMaxGauge);
 }
 
