@@ -36,6 +36,9 @@ class ObjectPanel {
   // with in this run (its tag; "" for a signal read from the file).
   virtual QString SignalToolTip(int i) const = 0;
   virtual QString SignalTag(int i) const = 0;
+
+  // `file` was just written whole from the live copy: it now holds the objects where they stand.
+  virtual void Written(const QString& file) { Q_UNUSED(file); }
 };
 
 }  // namespace kv

@@ -121,7 +121,7 @@ bool RewriteFile(const QString& path, const QByteArray& bytes, QString* error) {
   return WriteFileAtomically(path, bytes, error);
 }
 
-WriteOutcome WriteObjectFiles(LayoutModel& m, const ObjectPanel& panel) {
+WriteOutcome WriteObjectFiles(LayoutModel& m, ObjectPanel& panel) {
   using Compose = bool (*)(LayoutModel&, const ObjectPanel&, QByteArray*, QString*);
   const Compose track = [](LayoutModel& model, const ObjectPanel& on, QByteArray* b, QString* e) {
     return ComposeTrackFile(model, on, b, e);
@@ -152,6 +152,7 @@ WriteOutcome WriteObjectFiles(LayoutModel& m, const ObjectPanel& panel) {
     if (!RewriteFile(path, bytes, &reason)) {
       return WriteOutcome{WriteOutcome::kCannotWrite, path, reason};
     }
+    panel.Written(path);
   }
   return out;
 }

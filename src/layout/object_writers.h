@@ -43,6 +43,6 @@ struct WriteOutcome {
 // with TargetFile set to its path. A file in the model's KeptFiles is passed over, untouched.
 // Stops at the first file that cannot be composed or written: the files before it keep their
 // new contents, that one and the ones after it are untouched.
-WriteOutcome WriteObjectFiles(LayoutModel& model, const ObjectPanel& panel);
+WriteOutcome WriteObjectFiles(LayoutModel& model, ObjectPanel& panel);
 
 }  // namespace kv

@@ -31,8 +31,8 @@ class EditTarget {
   virtual ~EditTarget() = default;
   virtual LayoutModel& Model() = 0;
   virtual Panel& Surface() = 0;
-  // Writes the kind's object file from the panel; false, told to the user, when it cannot be
-  // written (the file is then as it was).
+  // Writes the kind's object file with the objects it held, where it held them; false, told to
+  // the user, when it cannot be written (the file is then as it was).
   virtual bool RewriteKindFile(PanelObject kind) = 0;
   // The count of a kind changed: what shows it follows.
   virtual void CountChanged(PanelObject kind) = 0;

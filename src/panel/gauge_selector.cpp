@@ -1,7 +1,11 @@
 #include "panel/gauge_selector.h"
 
+#include <QLabel>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QScrollBar>
+#include <QStyleFactory>
+#include <QWheelEvent>
 
 #include "layout/object_readers.h"
 #include "layout/twips.h"
@@ -11,9 +15,24 @@
 namespace kv {
 
 namespace {
-constexpr int kHeight = 42;  // px: the marker's highest place, 570 - 12 x 1 twips, lies inside
+// px: as tall as the creation toolbar's buttons and their frame allow, so the bar has room for
+// its slider between the arrows; the marker's lowest place, 570 - 12 x 1 twips, lies inside.
+constexpr int kHeight = 64;
 constexpr int kBarWidth = 16;
 constexpr int kMarkerWidth = 18;  // the lines, or the tunnel picture in their place
+constexpr int kNumberHeight = 16;  // the gauge in digits above the lines, "10" at most
+constexpr int kSliderMin = 8;     // px: the style's own minimum would leave the slider no travel
+
+// The gauge bar's slider may be as short as its share of the bar, so it can be dragged.
+class ShortSliderStyle final : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    if (metric == PM_ScrollBarSliderMin) return kSliderMin;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
 }  // namespace
 
 ToolLine::ToolLine(const QString& objectName, Qt::Orientation orientation, QWidget* parent)
@@ -75,18 +94,40 @@ GaugeSelector::GaugeSelector(QWidget* parent) : QWidget(parent) {
     }
     bar_->setSliderPosition(qBound(kMinGauge, bar_->value() + step, kMaxGauge));
   });
+  auto* style = new ShortSliderStyle(QStyleFactory::create(bar_->style()->name()));
+  style->setParent(this);
+  bar_->setStyle(style);
+  bar_->installEventFilter(this);
   bar_->setSingleStep(1);
   bar_->setPageStep(3);
   bar_->setValue(kMaxGauge);
   bar_->setGeometry(0, 0, kBarWidth, kHeight);
   base_ = new ToolLine(QStringLiteral("linBase"), Qt::Vertical, this);
-  base_->setGeometry(kBarWidth + 2, 0, kMarkerWidth, kHeight);
+  base_->setGeometry(kBarWidth + 2, kNumberHeight, kMarkerWidth, kHeight - kNumberHeight);
   adj_ = new ToolLine(QStringLiteral("linAdj"), Qt::Horizontal, this);
   adj_->setGeometry(kBarWidth + 2, 0, kMarkerWidth, 4);
   bore_ = new ImageButton(QStringLiteral("imgBtnBore"), QStringLiteral("bore"), kMarkerWidth, this);
   bore_->setToolTip(texts::BoreTip());
-  bore_->move(kBarWidth + 2, (kHeight - kMarkerWidth) / 2);
+  bore_->move(kBarWidth + 2, kNumberHeight + (kHeight - kNumberHeight - kMarkerWidth) / 2);
+  number_ = new QLabel(this);
+  number_->setObjectName(QStringLiteral("lblGauge"));
+  number_->setAlignment(Qt::AlignCenter);
+  QFont bold = number_->font();
+  bold.setBold(true);
+  number_->setFont(bold);
+  number_->setGeometry(kBarWidth + 2, 0, kMarkerWidth, kNumberHeight);
   ShowGauge(kMaxGauge);
+}
+
+bool GaugeSelector::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != bar_ || event->type() != QEvent::Wheel)
+    return QWidget::eventFilter(watched, event);
+  // One gauge a notch, up for a wider one, as the slider goes; a scroll bar would take three.
+  wheel_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+  const int notches = wheel_ / QWheelEvent::DefaultDeltasPerStep;
+  wheel_ %= QWheelEvent::DefaultDeltasPerStep;
+  if (notches != 0) bar_->setValue(qBound(kMinGauge, bar_->value() + notches, kMaxGauge));
+  return true;
 }
 
 void GaugeSelector::ShowGauge(int gauge) {
@@ -100,6 +141,7 @@ void GaugeSelector::ShowGauge(int gauge) {
     adj_->show();
   }
   adj_->SetY(570 - 12 * gauge);
+  number_->setText(QString::number(gauge));
 }
 
 }  // namespace kv

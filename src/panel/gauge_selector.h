@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QScrollBar;
 
 namespace kv {
@@ -33,8 +34,9 @@ class ToolLine : public QWidget {
 };
 
 // The gauge selector of the creation toolbar: vsbGauge (10 at the top down to 1, a large step
-// of 3), the sample line linBase beside it and the marker linAdj that shows the gauge's height.
-// The tunnel picture imgBtnBore shows over them only for gauge 1.
+// of 3), the sample line linBase beside it and the marker linAdj that shows the gauge's height,
+// and the gauge in digits (lblGauge), which no caption shows once a layout is loaded. The
+// tunnel picture imgBtnBore shows over the lines only for gauge 1.
 class GaugeSelector : public QWidget {
   Q_OBJECT
 
@@ -45,16 +47,23 @@ class GaugeSelector : public QWidget {
   ImageButton* imgBtnBore() const { return bore_; }
   ToolLine* linBase() const { return base_; }
   ToolLine* linAdj() const { return adj_; }
+  QLabel* lblGauge() const { return number_; }
 
   // Gauge 1: linBase dashed, linAdj hidden, the bore shown. Otherwise the bore hidden,
-  // linBase solid, linAdj shown at 570 - 12 x gauge twips.
+  // linBase solid, linAdj shown at 570 - 12 x gauge twips. lblGauge shows the gauge.
   void ShowGauge(int gauge);
+
+ protected:
+  // The mouse wheel over vsbGauge steps one gauge a notch.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   ImageButton* bore_;
   QScrollBar* bar_;
   ToolLine* base_;
   ToolLine* adj_;
+  QLabel* number_;
+  int wheel_ = 0;  // eighths of a degree turned and not yet a whole notch
 };
 
 }  // namespace kv

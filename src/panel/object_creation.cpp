@@ -9,6 +9,7 @@
 #include "base/session.h"
 #include "layout/object_readers.h"
 #include "layout/picture_files.h"
+#include "layout/record_codec.h"
 #include "panel/image_button.h"
 #include "panel/object_tables.h"
 #include "panel/order_check_box.h"
@@ -17,6 +18,16 @@
 #include "panel/panel_texts.h"
 
 namespace kv {
+
+namespace {
+// A text image.txt can hold; otherwise *reason says why not.
+bool Storable(const QString& text, QString* reason) {
+  RecordWriter record;
+  record.Str(text);
+  *reason = record.Error();
+  return record.Ok();
+}
+}  // namespace
 
 bool RefuseAtLimit(Session& session, PanelObject kind) {
   if (CountOf(session.model, kind) < kMaxObjects) return false;
@@ -118,10 +129,13 @@ QString ObjectCreation::TakePicture(const QString& chosen) {
     if (answer != msg::kYes) return {};
     stored = PicturesFolderStored() + QLatin1Char('\\') + PictureCopyName(folder, chosen);
   }
-  // A cut path names no file: a path too long for the record is refused, before any copy.
-  if (stored.size() > kMaxPicturePath) {
-    session_.dialogs.MessageBox(texts::PicturePathTooLong(stored), msg::kInformation,
-                                texts::PicturePathTooLongTitle());
+  // A cut path names no file: a path too long for the record is refused, before any copy; so is
+  // one the record cannot hold, which no save could write.
+  QString reason;
+  if (stored.size() > kMaxPicturePath || !Storable(stored, &reason)) {
+    const QString text = reason.isEmpty() ? texts::PicturePathTooLong(stored)
+                                          : texts::PicturePathNotStorable(reason);
+    session_.dialogs.MessageBox(text, msg::kInformation, texts::PicturePathTooLongTitle());
     return {};
   }
   QImageReader reader(chosen);
@@ -157,6 +171,12 @@ void ObjectCreation::imgBtnImg_MouseUp(Qt::MouseButton) {
     return;
   }
   ShowMessage(session_, 1);  // the tool-tip, into ImageTip(ImageIdx)
+  QString reason;
+  while (!Storable(m.ImageTip[k], &reason)) {
+    session_.dialogs.MessageBox(texts::PictureTipNotStorable(reason), msg::kInformation,
+                                texts::PictureTipNotStorableTitle());
+    ShowMessage(session_, 1);
+  }
   // PlacePicture
   const auto* order = window_.findChild<OrderCheckBox*>(QStringLiteral("chkOrder"));
   const bool onTop = order && order->Superimpose();

@@ -30,6 +30,52 @@ Compose ComposerOf(PanelObject kind) {
   }
 }
 
+// A kind's objects as its file holds them: those read from it or saved to it since, at the
+// places they had then, in their order on the panel. Moves and new objects wait for the save, so
+// a deletion (or its undo) writes nothing else the user has not saved, and the files of the
+// different kinds stay in step with each other.
+class SavedObjects final : public ObjectPanel {
+ public:
+  SavedObjects(Panel& panel, LayoutModel& m, PanelObject kind) : model(m), live_(panel, m) {
+    const int count = CountOf(m, kind);
+    int n = 0;
+    for (int i = 1; i <= count; ++i) {
+      const std::optional<TrackEnds> place = panel.SavedPlace(kind, i);
+      if (!place) continue;
+      ++n;
+      PutRecord(model, kind, n, RecordOf(m, kind, i));
+      places_[n] = *place;
+      from_[n] = i;
+    }
+    CountOf(model, kind) = static_cast<std::uint8_t>(n);
+  }
+
+  LayoutModel model;  // the kind's tables hold the saved objects only
+
+  void PlaceSensor(int) override {}
+  bool PlaceTrack(int, QString*) override { return false; }
+  bool PlaceImage(int, const QString&, QString*) override { return false; }
+  void PlaceLabel(int) override {}
+  bool PlaceSignal(int, const QString&, QString*) override { return false; }
+  QPointF SensorTopLeft(int i) const override { return TopLeft(i); }
+  QPointF LabelTopLeft(int i) const override { return TopLeft(i); }
+  QPointF ImageTopLeft(int i) const override { return TopLeft(i); }
+  QPointF SignalTopLeft(int i) const override { return TopLeft(i); }
+  QLineF TrackLine(int i) const override {
+    const TrackEnds& e = places_[i];
+    return QLineF(e.x1, e.y1, e.x2, e.y2);
+  }
+  QString SignalToolTip(int i) const override { return live_.SignalToolTip(from_[i]); }
+  QString SignalTag(int i) const override { return live_.SignalTag(from_[i]); }
+
+ private:
+  QPointF TopLeft(int i) const { return QPointF(places_[i].x1, places_[i].y1); }
+
+  PanelObjects live_;
+  ObjectTable<TrackEnds> places_{};
+  ObjectTable<int> from_{};
+};
+
 // The kind's file may be rewritten; otherwise the user is told why nothing of it is deleted.
 bool MayDeleteFrom(Session& s, PanelObject kind) {
   const QString path = FileOf(s.model, kind);
@@ -48,10 +94,10 @@ bool RewriteKindFile(Session& s, Panel& panel, PanelObject kind) {
   if (path.isEmpty()) return true;  // the layout has no such file
   if (!MayDeleteFrom(s, kind)) return false;
   m.TargetFile = path;
-  PanelObjects objects(panel, m);
+  SavedObjects saved(panel, m, kind);
   QByteArray bytes;
   QString reason;
-  if (!ComposerOf(kind)(m, objects, &bytes, &reason)) {
+  if (!ComposerOf(kind)(saved.model, saved, &bytes, &reason)) {
     s.dialogs.MessageBox(texts::CannotStoreKind(reason), msg::kInformation, path);
     return false;
   }

@@ -8,10 +8,11 @@ namespace kv {
 
 class Session;
 
-// Writes a kind's object file from the panel, as the save writes it, in one step. False, with
-// the file as it was and the user told why, when the file is kept because its reading stopped
-// (it holds records that were never loaded), cannot be written (message 4), or cannot hold a
-// text of the kind.
+// Writes a kind's object file in one step with the objects of the kind that it held, where it
+// held them: moves and objects made since the last save stay unsaved. False, with the file as
+// it was and the user told why, when the file is kept because its reading stopped (it holds
+// records that were never loaded), cannot be written (message 4), or cannot hold a text of the
+// kind.
 bool RewriteKindFile(Session& session, Panel& panel, PanelObject kind);
 
 // The dustbin. For each kind, in the order sensors, labels, pictures, signals, track units,

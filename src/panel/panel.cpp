@@ -397,6 +397,24 @@ void Panel::Number(PanelObject kind, int i) {
   }
 }
 
+void Panel::KeepAsSaved(PanelObject kind, int i) {
+  QGraphicsItem* item = ObjectControl(kind, i);
+  if (!item) return;
+  if (kind == PanelObject::kTrackNumber) {
+    const TrackEnds e = TrackPosition(i);
+    SetSavedPlace(item, QLineF(e.x1, e.y1, e.x2, e.y2));
+  } else {
+    SetSavedPlace(item, QLineF(item->pos(), item->pos()));
+  }
+}
+
+std::optional<TrackEnds> Panel::SavedPlace(PanelObject kind, int i) const {
+  const QGraphicsItem* item = ObjectControl(kind, i);
+  const std::optional<QLineF> place = item ? SavedPlaceOf(item) : std::nullopt;
+  if (!place) return std::nullopt;
+  return TrackEnds{place->x1(), place->y1(), place->x2(), place->y2()};
+}
+
 // --- positions ------------------------------------------------------------------------------
 
 TrackEnds Panel::TrackPosition(int i) const {

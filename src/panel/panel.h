@@ -9,6 +9,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "panel/panel_items.h"
 
@@ -115,6 +116,12 @@ class Panel : public QGraphicsView {
   void Attach(int i, DetachedControls controls);
   // Object `from` takes the empty number `to`: its clicks, tool-tip and number say `to`.
   void Renumber(PanelObject kind, int from, int to);
+  // Object i's file holds it where it stands now (it was just read from the file or written to
+  // it). The mark travels with the object through renumbering, deletion and undo.
+  void KeepAsSaved(PanelObject kind, int i);
+  // Where object i's file holds it (a track unit's ends; any other object's top left corner as
+  // x1, y1); none for an object made since the file last took its kind.
+  std::optional<TrackEnds> SavedPlace(PanelObject kind, int i) const;
 
   // The widths the track template takes for new units (ShowGauge): outer = gauge, inner =
   // gauge - 2.

@@ -16,6 +16,7 @@ namespace kv {
 namespace {
 constexpr int kKindKey = 0;
 constexpr int kIndexKey = 1;
+constexpr int kSavedPlaceKey = 2;
 const QString kSensorText = QStringLiteral(" AWS");
 }  // namespace
 
@@ -40,6 +41,16 @@ PanelObject ItemKind(const QGraphicsItem* item) {
 }
 
 int ItemIndex(const QGraphicsItem* item) { return item->data(kIndexKey).toInt(); }
+
+void SetSavedPlace(QGraphicsItem* item, const QLineF& place) {
+  item->setData(kSavedPlaceKey, place);
+}
+
+std::optional<QLineF> SavedPlaceOf(const QGraphicsItem* item) {
+  const QVariant place = item->data(kSavedPlaceKey);
+  if (!place.isValid()) return std::nullopt;
+  return place.toLineF();
+}
 
 // --- LineControl ----------------------------------------------------------------------------
 

@@ -9,6 +9,7 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsSimpleTextItem>
 #include <cstdint>
+#include <optional>
 
 namespace kv {
 
@@ -27,6 +28,10 @@ enum class PanelObject { kNone, kTrackNumber, kLabel, kImage, kSignal, kSensor }
 void MarkItem(QGraphicsItem* item, PanelObject kind, int index);
 PanelObject ItemKind(const QGraphicsItem* item);
 int ItemIndex(const QGraphicsItem* item);
+// The place an object's file holds for it, kept on the control that takes its clicks: a track
+// unit's ends, or any other object's top left corner as x1, y1. None for an object made since.
+void SetSavedPlace(QGraphicsItem* item, const QLineF& place);
+std::optional<QLineF> SavedPlaceOf(const QGraphicsItem* item);
 
 // A line control: end points in twips, a width in pixels whatever the scale, solid or dashed.
 class LineControl : public QGraphicsLineItem {

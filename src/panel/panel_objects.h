@@ -8,7 +8,8 @@ namespace kv {
 class Panel;
 
 // picScreen as the object files see it: each record read becomes a control on the panel, and
-// the controls give back their live positions when the layout is written.
+// the controls give back their live positions when the layout is written. Each object read or
+// written is marked with the place its file holds (Panel::KeepAsSaved).
 class PanelObjects final : public ObjectPanel {
  public:
   PanelObjects(Panel& panel, LayoutModel& model) : panel_(panel), model_(model) {}
@@ -29,6 +30,7 @@ class PanelObjects final : public ObjectPanel {
   QLineF TrackLine(int i) const override;
   QString SignalToolTip(int i) const override;
   QString SignalTag(int i) const override;
+  void Written(const QString& file) override;
 
  private:
   Panel& panel_;

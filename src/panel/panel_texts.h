@@ -139,6 +139,19 @@ inline QString PicturePathTooLong(const QString& stored) {
              "characters a layout can keep. Move the file to a shorter path and fetch it again.")
       .arg(stored);
 }
+inline QString PicturePathNotStorable(const QString& reason) {
+  return QStringLiteral(
+             "The picture's path cannot be kept in a layout: %1. Give the file another "
+             "name and fetch it again.")
+      .arg(reason);
+}
+// The tool-tip typed for a new picture cannot be kept in image.txt: it is asked for again.
+inline QString PictureTipNotStorableTitle() {
+  return QStringLiteral("tool-tip not kept");
+}
+inline QString PictureTipNotStorable(const QString& reason) {
+  return QStringLiteral("The tool-tip cannot be kept in a layout: %1. Type it again.").arg(reason);
+}
 inline QString PictureNotLoaded(const QString& reason) {
   return reason + QStringLiteral(" No picture was added.");
 }

@@ -77,6 +77,7 @@ class EditingWindowTest : public QObject {
     QCOMPARE(kv::test::ReadLayoutFile(n.t, "gauge.txt"), QByteArray::number(gauge) + "\r\n");
     QCOMPARE(int(n.t.session.model.CurGauge), gauge);
     QCOMPARE(Find<QWidget>(&n.main, "imgBtnTrk")->toolTip(), QStringLiteral("gauge %1").arg(gauge));
+    QCOMPARE(Find<QLabel>(&n.main, "lblGauge")->text(), QString::number(gauge));
     auto* adj = Find<kv::ToolLine>(&n.main, "linAdj");
     QCOMPARE(adj->isVisible() ? adj->Y1() : -1, marker);
     QCOMPARE(Find<kv::ToolLine>(&n.main, "linBase")->BorderStyle() == kv::ToolLine::kDash, bore);
@@ -117,6 +118,14 @@ class EditingWindowTest : public QObject {
     QCOMPARE(drawn.size(), 8);
     QCOMPARE(kv::PlacesOf(again.model, reopened.picScreen()), drawn);
     QCOMPARE(reopened.picScreen().imgImage(1)->toolTip(), QStringLiteral("Goods shed"));
+    // A deletion keeps what the save wrote and what the reading read, not a move since.
+    n.Place(PanelObject::kSensor, 1, Qt::LeftButton, {0, 0});
+    n.editor().ObjectClick(PanelObject::kSensor, 2, Qt::LeftButton);
+    n.editor().imgBtnTrash_MouseUp(Qt::LeftButton);
+    QCOMPARE(kv::test::ReadLayoutFile(n.t, "sensor.txt"), QByteArray("1000,150\r\n"));
+    reopened.editing().editor().ObjectClick(PanelObject::kSensor, 1, Qt::LeftButton);
+    reopened.editing().editor().imgBtnTrash_MouseUp(Qt::LeftButton);
+    QCOMPARE(kv::test::ReadLayoutFile(n.t, "sensor.txt"), QByteArray("1200,3450\r\n"));
   }
 
   void ctrlZUndoesInModifyBackToTheLastSave() {

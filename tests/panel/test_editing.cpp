@@ -4,7 +4,9 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "base/session.h"
 #include "panel/image_button.h"
@@ -58,18 +60,22 @@ struct Editing {
   void Click(const QString& name, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(Find(name), button);
   }
-  // Units i = 1..n from (750 i, 600) to (750 i, 1500); their numbers shown when `numbers`.
+  // Units i = 1..n from (750 i, 600) to (750 i, 1500), as read from track.txt; their numbers
+  // shown when `numbers`.
   void Tracks(int n, bool numbers = false) {
     m().ShowNumbers = numbers;
     for (int i = 1; i <= n; ++i) {
       panel().LoadTrack(i, {750.0 * i, 600, 750.0 * i, 1500}, 10);
       panel().PlaceTrackNumber(i);
+      panel().KeepAsSaved(PanelObject::kTrackNumber, i);
       m().TrackGauge[i] = 10;
     }
     m().TrackCount = static_cast<std::uint8_t>(n);
   }
+  // Sensor i as read from sensor.txt.
   void Sensor(int i, double x, double y) {
     panel().LoadSensor(i, x, y);
+    panel().KeepAsSaved(PanelObject::kSensor, i);
     m().SensorCount = static_cast<std::uint8_t>(qMax<int>(i, m().SensorCount));
   }
   // A mouse event on the panel at a point in twips, with the buttons held after it.
@@ -152,6 +158,38 @@ class EditingTest : public QObject {
     QCOMPARE(bar->value(), 10);
     bar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // the groove below the slider
     QCOMPARE(bar->value(), 7);
+    // The wheel steps one gauge a notch, up for a wider one.
+    const QPointF middle(bar->width() / 2.0, bar->height() / 2.0);
+    QWheelEvent notch(middle, bar->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(bar, &notch);
+    QCOMPARE(bar->value(), 8);
+  }
+
+  void theGaugeBarsSliderHasRoomToBeDragged() {
+    Editing e;
+    auto* bar = e.Find<QScrollBar>("vsbGauge");
+    const auto slider = [bar](int gauge) {
+      QStyleOptionSlider o;
+      o.initFrom(bar);
+      o.subControls = QStyle::SC_All;
+      o.orientation = Qt::Vertical;
+      o.minimum = bar->minimum();
+      o.maximum = bar->maximum();
+      o.sliderPosition = o.sliderValue = gauge;
+      o.singleStep = bar->singleStep();
+      o.pageStep = bar->pageStep();
+      o.upsideDown = bar->invertedAppearance();
+      return bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider,
+                                          bar);
+    };
+    // 3 pixels a gauge at least, from 10 at the top down to 1.
+    QVERIFY2(slider(1).top() - slider(10).top() >= 27,
+             qPrintable(QString::number(slider(1).top())));
+    QTest::mousePress(bar, Qt::LeftButton, {}, slider(10).center());
+    QTest::mouseMove(bar, slider(4).center());
+    QCOMPARE(bar->value(), 4);
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, slider(4).center());
   }
 
   void theTrackButtonCreatesOnlyWithTheLeftButtonInModify() {
@@ -260,6 +298,30 @@ class EditingTest : public QObject {
     e.editor->Redo();
     QCOMPARE(int(e.m().TrackCount), 4);
     QVERIFY(!kv::test::ReadLayoutFile(e.t, "track.txt").contains("2250"));
+  }
+
+  void aDeletionWritesNothingElseUnsavedOfItsKind() {
+    Editing e;
+    e.Tracks(3, true);
+    e.Sensor(1, 300, 300);
+    const QByteArray saved =
+        "\"track 1\",750,600,750,1500,10\r\n\"track 2\",1500,600,1500,1500,10\r\n"
+        "\"track 3\",2250,600,2250,1500,10\r\n";
+    kv::test::WriteLayoutFile(e.t, "track.txt", saved);
+    // Everything 1000 twips to the right, and a new unit 4: neither saved.
+    e.Click("optMove_3");
+    e.ClickObject(PanelObject::kSensor, 1);
+    e.Drag({1300, 300}, {1300, 300});
+    e.Click("imgBtnTrk");
+    e.ClickObject(PanelObject::kTrackNumber, 2);
+    e.Click("imgBtnTrash");
+    QCOMPARE(
+        kv::test::ReadLayoutFile(e.t, "track.txt"),
+        QByteArray("\"track 1\",750,600,750,1500,10\r\n\"track 3\",2250,600,2250,1500,10\r\n"));
+    QCOMPARE(kv::test::ReadLayoutFile(e.t, "sensor.txt"), QByteArray("<missing>"));
+    QCOMPARE(Line(e.panel().TrackPosition(2)), QLineF(3250, 600, 3250, 1500));
+    e.editor->Undo();
+    QCOMPARE(kv::test::ReadLayoutFile(e.t, "track.txt"), saved);
   }
 
   void theDustbinWithNothingSelectedOnlyResetsTheMoveMode() {
@@ -418,6 +480,38 @@ class EditingTest : public QObject {
     QCOMPARE(e.m().ImagePicture[1], stored);
     if (!stored.isEmpty()) QVERIFY(e.t.Exists(stored));
     QCOMPARE(int(e.m().ImageIdx), stored.isEmpty() ? 0 : 1);
+  }
+
+  // What image.txt cannot hold is not taken: a tool-tip is asked for again, a path refused.
+  void aTipOrPathImageFileCannotHoldIsNotTaken_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("tip");  // "": nothing added
+    QTest::addColumn<QString>("said");
+    QTest::newRow("tip with a double quote")
+        << "\\data\\pictures\\shed.bmp"
+        << "Flyer shed"
+        << "The tool-tip cannot be kept in a layout: the text \"The \"Flyer\" shed\" holds a "
+           "double quote, which these files cannot store. Type it again.";
+    QTest::newRow("path outside the code page")
+        << "\\data\\pictures\\shed \u2192 yard.bmp"
+        << ""
+        << "The picture's path cannot be kept in a layout: the text \"\\data\\pictures\\shed "
+           "\u2192 yard.bmp\" holds the character '\u2192', which these files cannot store. Give "
+           "the file another name and fetch it again.";
+  }
+  void aTipOrPathImageFileCannotHoldIsNotTaken() {
+    QFETCH(QString, file);
+    QFETCH(QString, tip);
+    QFETCH(QString, said);
+    Editing e;
+    kv::test::WriteBitmap(e.t, file);
+    e.t.dialogs.QueueText(e.t.Path(file));
+    e.t.dialogs.QueueText("The \"Flyer\" shed");
+    e.t.dialogs.QueueText("Flyer shed");
+    e.Click("imgBtnImg");
+    QCOMPARE(e.t.dialogs.Transcript().at(tip.isEmpty() ? 1 : 2).text, said);
+    QCOMPARE(int(e.m().ImageCount), tip.isEmpty() ? 0 : 1);
+    QCOMPARE(e.m().ImageTip[1], tip);
   }
 
   void aTwoHundredFiftySixthObjectIsRefused_data() {
