@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QList>
 #include <QMouseEvent>
 
 #include "base/session.h"
@@ -32,8 +33,8 @@ NumberDisplay::NumberDisplay(Session& session, Panel& panel, QWidget* window, QW
   auto* pictures = new Stack(fraBtnNo_);
   const char* names[3] = {"numbers_points", "numbers_track", "numbers_off"};
   for (int i = 0; i < 3; ++i) {
-    imgBtnNo_[i] = new ImageButton(QStringLiteral("imgBtnNo_%1").arg(i),
-                                   QString::fromLatin1(names[i]), 32);
+    imgBtnNo_[i] =
+        new ImageButton(QStringLiteral("imgBtnNo_%1").arg(i), QString::fromLatin1(names[i]), 32);
     imgBtnNo_[i]->setToolTip(texts::BtnNoTip());
     connect(imgBtnNo_[i], &ImageButton::mouseDown, this, [this, i]() { imgBtnNo_MouseDown(i); });
     connect(imgBtnNo_[i], &ImageButton::mouseMoved, this, &NumberDisplay::mouseMoved);
@@ -41,7 +42,8 @@ NumberDisplay::NumberDisplay(Session& session, Panel& panel, QWidget* window, QW
   for (int i = 2; i >= 0; --i) pictures->Add(imgBtnNo_[i]);  // 0 in front, then 1, then 2
   lblCoil_ = new QLabel(fraBtnNo_);
   lblCoil_->setObjectName(QStringLiteral("lblCoil"));
-  lblCoil_->setMinimumWidth(lblCoil_->fontMetrics().horizontalAdvance(texts::CoilNumbersCaption()) + 8);
+  lblCoil_->setMinimumWidth(lblCoil_->fontMetrics().horizontalAdvance(texts::CoilNumbersCaption()) +
+                            8);
   SetCoil(texts::CoilDesignCaption(), kBlack, true);
   lblCount_ = new QLabel(texts::CountDesignCaption(), fraBtnNo_);
   lblCount_->setObjectName(QStringLiteral("lblCount"));
@@ -59,7 +61,8 @@ bool NumberDisplay::eventFilter(QObject* watched, QEvent* event) {
   if (watched == lblCount_ && event->type() == QEvent::MouseButtonPress) return true;
   if (watched == lblCount_ && event->type() == QEvent::MouseButtonRelease) {
     auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton && lblCount_->rect().contains(mouse->position().toPoint())) {
+    if (mouse->button() == Qt::LeftButton &&
+        lblCount_->rect().contains(mouse->position().toPoint())) {
       lblCount_Click();
     }
   }
@@ -130,11 +133,19 @@ void NumberDisplay::HideTrackNumbers() {
 }
 
 void NumberDisplay::TogglePointsNumbers() {
+  // The points labels turn together: one made in this run shows at once while the loaded ones
+  // are hidden, and turning each on its own would keep it out of step with them. Any hidden
+  // shows them all; otherwise all are hidden.
   const LayoutModel& m = session_.model;
+  QList<LabelControl*> points;
+  bool anyHidden = false;
   for (int i = 1; i <= m.LabelCount; ++i) {
     LabelControl* label = panel_.Label(i);
-    if (label && label->ForeColor() == kRed) label->setVisible(!label->isVisible());
+    if (!label || label->ForeColor() != kRed) continue;
+    points << label;
+    anyHidden = anyHidden || !label->isVisible();
   }
+  for (LabelControl* label : points) label->setVisible(anyHidden);
 }
 
 void NumberDisplay::RefreshTrackNumbers() {

@@ -29,7 +29,7 @@ class NumberDisplay : public QObject {
 
   void imgBtnNo_MouseDown(int index);
   void lblCount_Click();
-  // Every points label shown that was hidden and hidden that was shown.
+  // The points labels shown when any of them is hidden, else all hidden.
   void TogglePointsNumbers();
   // Every track unit's number placed again, shown or hidden as ClickRole and ShowNumbers say.
   void RefreshTrackNumbers();

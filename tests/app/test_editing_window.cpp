@@ -1,5 +1,10 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/editing_controls.h"
@@ -14,6 +19,7 @@
 #include "panel/image_button.h"
 #include "panel/panel.h"
 #include "panel/panel_editor.h"
+#include "support/dialog_hand.h"
 #include "support/find_control.h"
 #include "support/layout_fixture.h"
 #include "support/test_session.h"
@@ -23,6 +29,20 @@ using kv::test::Find;
 using kv::test::TestSession;
 
 namespace {
+
+QTemporaryDir storeDir;  // the label settings of this test program, kept from the user's
+
+// Clicks the label button of `window` and makes a label of `purpose` from `keys` in the dialog.
+void MakeLabel(QWidget& window, int purpose, const QString& keys) {
+  bool filled = false;
+  kv::test::DialogHand hand([&](QWidget* dialog) {
+    if (std::exchange(filled, true)) return (void)dialog->close();
+    Find<QRadioButton>(dialog, QStringLiteral("Option1_%1").arg(purpose))->click();
+    QTest::keyClicks(Find<QLineEdit>(dialog, "Text1"), keys);
+    Find<QPushButton>(dialog, "cmdOKFontCan_0")->click();
+  });
+  QTest::mouseClick(Find<QWidget>(&window, "imgBtnLbl"), Qt::LeftButton);
+}
 
 // A new layout "Yard" on "DC", switched to Modify mode.
 struct NewLayout {
@@ -56,7 +76,10 @@ class EditingWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { qputenv("KELVARNE_BOARD", "recording"); }
+  void initTestCase() {
+    qputenv("KELVARNE_BOARD", "recording");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, storeDir.path());
+  }
 
   void theGaugeBarShowsAndKeepsTheGauge_data() {
     QTest::addColumn<int>("gauge");
@@ -144,6 +167,40 @@ class EditingWindowTest : public QObject {
     n.main.operation().imgBtnTog_MouseDown(kv::kOperate);
     emit Find<QShortcut>(&n.main, "keyRedo")->activated();
     QCOMPARE(int(n.t.session.model.SensorCount), 2);  // not while operating
+  }
+
+  void aLabelFromTheDialogIsUndoneAndRedone() {
+    NewLayout n;
+    MakeLabel(n.main, 1, "12");
+    kv::Panel& panel = n.main.picScreen();
+    QCOMPARE(int(n.t.session.model.LabelCount), 1);
+    emit Find<QShortcut>(&n.main, "keyUndo")->activated();
+    QVERIFY(n.t.session.model.LabelCount == 0 && !panel.Label(1));
+    emit Find<QShortcut>(&n.main, "keyRedo")->activated();
+    QCOMPARE(int(n.t.session.model.LabelCount), 1);
+    QVERIFY(panel.Label(1)->isVisible());
+    n.Click("imgBtnSave");
+    QCOMPARE(
+        kv::test::ReadLayoutFile(n.t, "label.txt"),
+        QByteArray("\"12\",255,#FALSE#,#FALSE#,#FALSE#,\"Microsoft Sans Serif\",10,0,1050\r\n"));
+  }
+
+  // A points label made in this run shows at once; the points numbers button then turns it
+  // with the loaded ones, which start hidden, rather than against them.
+  void aNewPointsLabelTurnsWithTheLoadedOnes() {
+    kv::test::OperatingRig r("DC", 0, kv::kModify);
+    r.AddLabel(1, "20", 255, 1500, 1500);
+    MakeLabel(*r.main, 1, "12");
+    r.main->operation().imgBtnTog_MouseDown(kv::kOperate);
+    kv::Panel& panel = r.main->picScreen();
+    auto shown = [&] {
+      return QList<bool>{panel.Label(1)->isVisible(), panel.Label(2)->isVisible()};
+    };
+    QCOMPARE(shown(), QList<bool>({false, true}));
+    r.Click("imgBtnNo_0");
+    QCOMPARE(shown(), QList<bool>({true, true}));
+    r.Click("imgBtnNo_1");
+    QCOMPARE(shown(), QList<bool>({false, false}));
   }
 
   void aRisingBoardInputLightsItsSensorBox() {
