@@ -12,6 +12,8 @@
 #include "app/info_toolbar.h"
 #include "app/layout_commands.h"
 #include "app/operation_controls.h"
+#include "app/route_controls.h"
+#include "app/route_menu.h"
 #include "base/new_layout.h"
 #include "base/session.h"
 #include "hardware/dcc_link.h"
@@ -24,6 +26,8 @@
 #include "hardware/ui/monitor_window.h"
 #include "layout/sundry_files.h"
 #include "layout/twips.h"
+#include "operation/route_recorder.h"
+#include "operation/routes.h"
 #include "operation/signal_creation.h"
 #include "panel/image_button.h"
 #include "panel/object_creation.h"
@@ -79,6 +83,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
   operation_ = new OperationControls(*this, {stripLayout_, fraSendNo_, fraLenzNo_, fraModem_[0],
                                              panelHost_, std::to_array(imgBtnTog_)});
   editing_ = new EditingControls(*this);
+  routes_ = new RouteControls(*this);
   // A new signal goes through the editor like every new object: the limit, then selected with
   // the move option "one", and undoable.
   operation_->signalCreation().SetEditorCalls(
@@ -199,9 +204,9 @@ void MainWindow::ShowGaugeRead(int) {
   layoutCommands_->ShowCurGauge();
 }
 
-// Hooks of the route part: the route table and its menu.
-void MainWindow::LoadPaths() {}
-void MainWindow::BuildRouteMenu() {}
+void MainWindow::LoadPaths() { routes_->routes().LoadPaths(); }
+void MainWindow::BuildRouteMenu() { routes_->menu().BuildRouteMenu(); }
+void MainWindow::PickEntryExit() { routes_->recorder().PickEntryExit(session_.model.LabelIdx); }
 void MainWindow::ReadWaitFile() { operation_->ReadWaitFile(); }
 void MainWindow::WriteWaitFile() { operation_->WriteWaitFile(); }
 

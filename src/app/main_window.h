@@ -25,6 +25,7 @@ class MonitorHost;
 class Panel;
 class PanelArea;
 class PanelToolbars;
+class RouteControls;
 class ModemStatusView;
 class OperationControls;
 class ToolbarFrame;
@@ -78,8 +79,10 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   InfoToolbar& info() { return *info_; }
   // Editing the panel, undo and redo, and the sensor boxes.
   EditingControls& editing() { return *editing_; }
+  // The routes: the table, setting and clearing, recording, the route menu.
+  RouteControls& routes() { return *routes_; }
   // A click on an entrance or exit label outside Modify mode (route picking).
-  void PickEntryExit() {}
+  void PickEntryExit();
   Session& session() { return session_; }
 
   // ConnectionSteps
@@ -140,6 +143,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   OperationControls* operation_ = nullptr;
   InfoToolbar* info_ = nullptr;
   EditingControls* editing_ = nullptr;
+  RouteControls* routes_ = nullptr;
 };
 
 }  // namespace kv

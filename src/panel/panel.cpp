@@ -28,7 +28,6 @@ double LayerOf(const QGraphicsItem* item) {
   }
 }
 // The number labels of the track units: small, on a pale yellow box that stands out from track.
-constexpr std::int32_t kTrackNumberBack = 0xC0FFFF;
 constexpr int kTrackNumberPoints = 8;
 
 bool ValidIndex(int i) { return i >= 1 && i <= kMaxObjects; }

@@ -135,6 +135,7 @@ void LabelControl::SetForeColor(std::int32_t colour) {
 
 void LabelControl::SetBackColor(std::int32_t colour) {
   backFilled_ = true;
+  backColour_ = colour;
   back_ = FromWindowsColour(colour);
   update();
 }

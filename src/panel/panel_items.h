@@ -20,6 +20,8 @@ std::int32_t ToWindowsColour(const QColor& colour);
 inline constexpr std::int32_t kWhite = 0xFFFFFF;
 inline constexpr std::int32_t kBlack = 0x000000;
 inline constexpr std::int32_t kRed = 0x0000FF;
+// The box behind a track unit's number.
+inline constexpr std::int32_t kTrackNumberBack = 0xC0FFFF;
 
 // The kinds of object that take mouse clicks; the track lines themselves take none.
 enum class PanelObject { kNone, kTrackNumber, kLabel, kImage, kSignal, kSensor };
@@ -79,6 +81,7 @@ class LabelControl : public QGraphicsSimpleTextItem {
   // A label made in this run keeps its purpose here ("0" to "2"); one read from a file has "".
   QString Tag() const { return tag_; }
   void SetTag(const QString& tag) { tag_ = tag; }
+  std::int32_t BackColor() const { return backColour_; }
   QRectF boundingRect() const override;
   void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
              QWidget* widget) override;
@@ -87,6 +90,7 @@ class LabelControl : public QGraphicsSimpleTextItem {
   std::int32_t foreColour_ = kBlack;
   QString tag_;
   bool backFilled_ = false;
+  std::int32_t backColour_ = 0;
   QColor back_;
 };
 

@@ -95,6 +95,19 @@ bool WriteLayout(const QString& data, QString* error) {
       RecordWriter().Str("24").Str("26").Str(QStringLiteral("\\data\\sig\\SHRxx.bmp")).Int(12150)
           .Int(3000)};
   const QList<RecordWriter> sensors = {RecordWriter().Int(2400).Int(4800)};
+  // Three routes, in title order: the two from A share the main line up to points 12, so
+  // either locks the other out; the goods siding's shares no track with them. The signal at A
+  // clears to green for the main line (recorded with the right button: 20 + 128) and to
+  // yellow for the loop.
+  QList<RecordWriter> routes;
+  for (const char* line :
+       {"A to PLATFORM 1 ", "line track units are 1,2,3,4,5,6,7,8,", "points solenoids are ",
+        "signal solenoids are 148,", "A to PLATFORM 2 ", "line track units are 1,2,3,13,14,15,16,",
+        "points solenoids are 12,", "signal solenoids are 20,", "GOODS to B ",
+        "line track units are 25,24,11,12,", "points solenoids are 16,",
+        "signal solenoids are "}) {
+    routes << RecordWriter().Str(QString::fromLatin1(line));
+  }
   // Two locos for the DCC systems, and names for the functions most decoders have.
   const QList<RecordWriter> locos = {RecordWriter().Str("0047").Str("47123"),
                                      RecordWriter().Str("1015").Str("D1015")};
@@ -113,7 +126,7 @@ bool WriteLayout(const QString& data, QString* error) {
          Write(folder + QStringLiteral("signal.txt"), signalRecords, error) &&
          Write(folder + QStringLiteral("sensor.txt"), sensors, error) &&
          Write(folder + QStringLiteral("gauge.txt"), {RecordWriter().Int(6)}, error) &&
-         Write(folder + QStringLiteral("path.txt"), {}, error) &&
+         Write(folder + QStringLiteral("path.txt"), routes, error) &&
          Write(folder + QStringLiteral("loco.txt"), locos, error) &&
          Write(folder + QStringLiteral("function.txt"), functions, error);
 }
