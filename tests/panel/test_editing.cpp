@@ -500,12 +500,8 @@ class EditingTest : public QObject {
   void aTwoHundredFiftySixthObjectIsRefused_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("kind");
-    QTest::newRow("track") << "imgBtnTrk"
-                           << "track units";
-    QTest::newRow("sensor") << "imgBtnAws"
-                            << "sensors";
-    QTest::newRow("picture") << "imgBtnImg"
-                             << "pictures";
+    for (const char* row : {"imgBtnTrk track units", "imgBtnAws sensors", "imgBtnImg pictures"})
+      QTest::newRow(row) << QString(row).section(' ', 0, 0) << QString(row).section(' ', 1);
   }
   void aTwoHundredFiftySixthObjectIsRefused() {
     QFETCH(QString, button);
