@@ -86,9 +86,9 @@ class LoadChainTest : public QObject {
     QCOMPARE(steps.panel.placed,
              (QStringList{"sensor 1 75,75", "track 1 0,0 750,0 w10", "track 2 750,0 1500,0 w6",
                           "image 1 150,150", "label 1 300,300", "signal 1 450,450"}));
-    QCOMPARE(steps.log, (QStringList{"next track 3 (3 placed)", "gauge 6",
-                                     "paths (6 placed, path.txt there)", "route menu",
-                                     "connect (DCC points 1)", "read wait", "write wait"}));
+    QCOMPARE(steps.log,
+             (QStringList{"next track 3 (3 placed)", "gauge 6", "paths (6 placed, path.txt there)",
+                          "route menu", "connect (DCC points 1)", "read wait", "write wait"}));
     QCOMPARE(t.session.model.LayoutName, QStringLiteral("Yard"));
     QCOMPARE(kv::test::ReadLayoutFile(t, "path.txt"), QByteArray());
     QCOMPARE(t.dialogs.Transcript().size(), 1);  // the load dialog, nothing else
@@ -103,92 +103,60 @@ class LoadChainTest : public QObject {
     QVERIFY(steps.panel.placed.isEmpty());
   }
 
-  void suitedSystemsConnectTheirHardware_data() {
+  // Where the system does not suit the points: message 20, the choice and its confirmation,
+  // until it suits; then the connection, the coord file read once more for each pass that asked.
+  void theConnectionAsksUntilTheSystemSuits_data() {
     QTest::addColumn<bool>("dccPoints");
     QTest::addColumn<QString>("system");
-    QTest::addColumn<QStringList>("calls");
-    QTest::newRow("DCC points on DCC") << true << "DCC" << kDccPoints + kCoord;
-    QTest::newRow("DCC points, other system") << true << "Steam" << kCoord;
-    QTest::newRow("DC points on DC") << false << "DC" << kDcPoints + kCoord;
-    QTest::newRow("DC points on DCC + DC") << false << "DCC + DC" << kDcOnDccBox + kCoord;
-  }
-  void suitedSystemsConnectTheirHardware() {
-    QFETCH(bool, dccPoints);
-    QFETCH(QString, system);
-    QFETCH(QStringList, calls);
-    TestSession t;
-    t.session.model.HasDccPoints = dccPoints;
-    t.session.model.ControlSystem = system;
-    RecordingSteps steps;
-    kv::ConnectControlSystem(t.session, steps);
-    QCOMPARE(steps.calls, calls);
-    QVERIFY(t.dialogs.Transcript().isEmpty());
-  }
-
-  void unsuitedSystemsAskAgainThenConnect_data() {
-    QTest::addColumn<bool>("dccPoints");
-    QTest::addColumn<QString>("system");
-    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QStringList>("titles");
     QTest::addColumn<QStringList>("calls");
-    // Message 20 where the system does not suit, the choice and its confirmation; then the
-    // connection, with the coord file read once more for the pass that asked.
     const QString choice = "~\\Kelvarne-3D\\Data\\Sundries\\version.txt";
-    const QString confirm = "Kelvarne-3D software";
-    QTest::newRow("DCC points on DC") << true << "DC" << "DCC"
-                                      << QStringList{"  'Yard' won't work in DC", choice, confirm}
+    const QStringList ask{choice, "Kelvarne-3D software"};
+    const auto unsuited = [](const QString& s) {
+      return QStringList{"  'Yard' won't work in " + s};
+    };
+    QTest::newRow("DCC points on DCC")
+        << true << "DCC" << QStringList() << QStringList() << kDccPoints + kCoord;
+    QTest::newRow("DCC points, other system")
+        << true << "Steam" << QStringList() << QStringList() << kCoord;
+    QTest::newRow("DC points on DC")
+        << false << "DC" << QStringList() << QStringList() << kDcPoints + kCoord;
+    QTest::newRow("DC points on DCC + DC")
+        << false << "DCC + DC" << QStringList() << QStringList() << kDcOnDccBox + kCoord;
+    QTest::newRow("DCC points on DC") << true << "DC" << QStringList{"DCC"} << unsuited("DC") + ask
                                       << kDccPoints + kCoord + kCoord;
     QTest::newRow("DCC points on DCC + DC")
-        << true << "DCC + DC" << "DCC"
-        << QStringList{"  'Yard' won't work in DCC + DC", choice, confirm}
+        << true << "DCC + DC" << QStringList{"DCC"} << unsuited("DCC + DC") + ask
         << kDccPoints + kCoord + kCoord;
-    QTest::newRow("DC points on DCC") << false << "DCC" << "DC"
-                                      << QStringList{"  'Yard' won't work in DCC", choice, confirm}
-                                      << kDcPoints + kCoord + kCoord;
-    QTest::newRow("DC points, no system") << false << "" << "DCC + DC" << QStringList{choice, confirm}
-                                          << kDcOnDccBox + kCoord + kCoord;
+    QTest::newRow("DC points on DCC") << false << "DCC" << QStringList{"DC"}
+                                      << unsuited("DCC") + ask << kDcPoints + kCoord + kCoord;
+    QTest::newRow("DC points, no system")
+        << false << "" << QStringList{"DCC + DC"} << ask << kDcOnDccBox + kCoord + kCoord;
+    QTest::newRow("still unsuited") << true << "DC" << QStringList{"DCC + DC", "DCC"}
+                                    << unsuited("DC") + ask + unsuited("DCC + DC") + ask
+                                    << kDccPoints + kCoord + kCoord + kCoord;
+    QTest::newRow("an empty choice ends") << false << "DCC" << QStringList{""}
+                                          << unsuited("DCC") + QStringList{choice} << QStringList();
   }
-  void unsuitedSystemsAskAgainThenConnect() {
+  void theConnectionAsksUntilTheSystemSuits() {
     QFETCH(bool, dccPoints);
     QFETCH(QString, system);
-    QFETCH(QString, answer);
-    QFETCH(QStringList, titles);
-    QFETCH(QStringList, calls);
+    QFETCH(QStringList, answers);
     TestSession t;
     t.session.model.LayoutName = "Yard";
     t.session.model.HasDccPoints = dccPoints;
     t.session.model.ControlSystem = system;
-    t.dialogs.QueueText(answer);
+    for (const QString& answer : answers) t.dialogs.QueueText(answer);
     RecordingSteps steps;
     kv::ConnectControlSystem(t.session, steps);
-    QCOMPARE(kv::test::Titles(t.dialogs), titles);
-    QCOMPARE(steps.calls, calls);
-    QCOMPARE(t.session.model.ControlSystem, answer);
-    QCOMPARE(t.Read("\\data\\sundries\\version.txt"), "\"" + answer.toLatin1() + "\"\r\n");
-  }
-
-  void askingGoesOnUntilTheSystemSuits() {
-    TestSession t;
-    t.session.model.LayoutName = "Yard";
-    t.session.model.HasDccPoints = true;
-    t.session.model.ControlSystem = "DC";
-    t.dialogs.QueueText("DCC + DC");  // still unsuited: message 20 again
-    t.dialogs.QueueText("DCC");
-    RecordingSteps steps;
-    kv::ConnectControlSystem(t.session, steps);
-    QCOMPARE(steps.calls.count("ReadCoordFile"), 3);
-    QCOMPARE(steps.calls.first(), QStringLiteral("PointSide=L"));
-    QCOMPARE(t.dialogs.Transcript().size(), 6);
-  }
-
-  void emptyChoiceEndsWithoutConnecting() {
-    TestSession t;
-    t.session.model.ControlSystem = "DCC";
-    t.dialogs.QueueText(QString());
-    RecordingSteps steps;
-    kv::ConnectControlSystem(t.session, steps);
-    QVERIFY(t.session.Ended());
-    QVERIFY(steps.calls.isEmpty());
+    QTEST(kv::test::Titles(t.dialogs), "titles");
+    QTEST(steps.calls, "calls");
+    const QString chosen = answers.isEmpty() ? system : answers.last();
+    QCOMPARE(t.session.Ended(), chosen.isEmpty());
+    if (answers.isEmpty() || chosen.isEmpty()) return;
+    QCOMPARE(t.session.model.ControlSystem, chosen);
+    QCOMPARE(t.Read("\\data\\sundries\\version.txt"), "\"" + chosen.toLatin1() + "\"\r\n");
   }
 };
 
