@@ -17,7 +17,9 @@ using kv::test::TestSession;
 
 namespace {
 
-QByteArray Hex(const char* text) { return QByteArray::fromHex(text); }
+QByteArray Hex(const char* text) {
+  return QByteArray::fromHex(text);
+}
 
 // A link over fake lines on the virtual clock, on "DCC" with a dwell of 0.4 s.
 struct Rig {
@@ -61,8 +63,7 @@ class DccLinkTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // With port 0 the prompt comes once; 0 keeps the program off-line and nothing is opened or
-  // written, yet loco messages are still composed into the buffer.
+  // Off-line: nothing is opened or written, yet loco messages are still composed.
   void offLineNothingReachesAnyPort() {
     Rig r;
     r.link.ReadPortFile();
@@ -88,9 +89,7 @@ class DccLinkTest : public QObject {
     QVERIFY(r.log->writes.isEmpty());
   }
 
-  // The box is looked for after a settling second; the version request goes out as its own two
-  // bytes, and the link goes on as soon as the first answer byte arrives. An answer later than
-  // the window counts as no box.
+  // The version request after a settling second; the first answer byte within 500 ms is the box.
   void handshakeTakesALateAnswer_data() {
     QTest::addColumn<int>("answerAfter");
     QTest::addColumn<bool>("found");
@@ -126,8 +125,7 @@ class DccLinkTest : public QObject {
     }
   }
 
-  // A silent box keeps asking: a wrong answer is explained and asked again without trying the
-  // port; a new number is saved and tried; 0 ends it, off-line, with port.txt holding 0.
+  // A silent box: a wrong answer is explained, a new number saved and tried, 0 ends it.
   void silentBoxAsksUntilZero() {
     Rig r;
     r.log->answers = false;
@@ -158,7 +156,6 @@ class DccLinkTest : public QObject {
     QCOMPARE(r.t.dialogs.Unscripted(), 0);
   }
 
-  // A number the system has no port for goes straight back to the prompt, without a wait.
   void aPortThatIsNotThereAsksAtOnce() {
     Rig r;
     r.m.BoxPort = 9;
@@ -171,8 +168,7 @@ class DccLinkTest : public QObject {
     QVERIFY(r.log->opened.isEmpty());
   }
 
-  // Cancel stops asking: off-line for this run, while BoxPort (which the relay stack of
-  // "DCC + DC" goes by) and port.txt keep the number.
+  // Cancel: off-line for this run; BoxPort (the relay stack's on "DCC + DC") and port.txt keep it.
   void cancelIsOffLineForThisRunOnly() {
     Rig r;
     r.log->answers = false;
@@ -185,7 +181,6 @@ class DccLinkTest : public QObject {
     QVERIFY(!r.link.Online());
   }
 
-  // A port.txt that cannot be written is said so; the number still holds for this run.
   void aPortThatCannotBeKeptStillHoldsForTheRun() {
     Rig r;
     r.t.Write(kv::kPortFile, "0\r\n");
@@ -214,13 +209,11 @@ class DccLinkTest : public QObject {
   }
   void portAnswers() {
     QFETCH(QString, answer);
-    QFETCH(int, port);
     const auto parsed = kv::ParsePortAnswer(answer);
-    QCOMPARE(parsed.has_value() ? int(*parsed) : -1, port);
+    QTEST(parsed.has_value() ? int(*parsed) : -1, "port");
   }
 
-  // The slider's 0.2 to 2 s; a stored 0.02 is held to 100 ms, anything unreadable is 1 s; on the
-  // relay stack the dwell is in ms already.
+  // 0.2 to 2 s, at least 100 ms, unreadable 1 s; on the relay stack in ms already.
   void pulseFollowsTheDwell_data() {
     QTest::addColumn<QString>("system");
     QTest::addColumn<float>("dwell");
@@ -235,13 +228,10 @@ class DccLinkTest : public QObject {
   void pulseFollowsTheDwell() {
     QFETCH(QString, system);
     QFETCH(float, dwell);
-    QFETCH(int, pulse);
-    QCOMPARE(kv::AccessoryPulseMs(system, dwell), pulse);
+    QTEST(kv::AccessoryPulseMs(system, dwell), "pulse");
   }
 
-  // A throw: on, the pulse, off, the settling time. Only the frame's own bytes go out.
-  // Throws asked for while one runs wait their turn, each with the side it was asked with; the
-  // link is busy until the last one has settled.
+  // On, the pulse, off, the settling time; later throws wait their turn with their own side.
   void throwsQueueBehindTheRunningOne() {
     Rig r;
     r.Connect();
@@ -273,9 +263,7 @@ class DccLinkTest : public QObject {
     QVERIFY(!r.link.Busy());
   }
 
-  // An adapter pulled out in the middle of a throw, told by the port or found out by the next
-  // write: no crash, nothing more is written, the waiting throw is dropped, and the modem shows
-  // off from then on.
+  // Pulled out mid-throw: nothing more is written, the waiting throw is dropped, the modem off.
   void aPulledAdapterTurnsTheModemOff_data() {
     QTest::addColumn<bool>("told");
     QTest::newRow("the port tells") << true;
@@ -304,8 +292,7 @@ class DccLinkTest : public QObject {
     QCOMPARE(r.m.BoxPort, std::uint8_t(1));  // the next start tries it again
   }
 
-  // Each message goes out as its own bytes; the buffer behind it keeps what longer ones left,
-  // and the caption's text shows six of its bytes.
+  // Each message goes out as its own bytes; the caption shows six of the buffer's.
   void messagesGoOutWithoutTheBuffersTail() {
     Rig r;
     r.Connect();
@@ -319,8 +306,7 @@ class DccLinkTest : public QObject {
     QCOMPARE(r.m.LastMsgText, QStringLiteral("82 1 136 219 16 215"));
   }
 
-  // The pause counts on the monotonic clock: across midnight it still ends after its length,
-  // and what falls due meanwhile runs inside it.
+  // The pause counts on the monotonic clock; what falls due meanwhile runs inside it.
   void pauseAcrossMidnightEndsAfterItsLength() {
     Rig r;
     r.t.scheduler.SetWallClock(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59, 700)));
@@ -337,8 +323,7 @@ class DccLinkTest : public QObject {
     QCOMPARE(r.t.scheduler.NowMs() - start, 505);
   }
 
-  // Ports are numbered with USB adapters first, each kind in its numeric order, and the prompt
-  // shows the numbering one port a line.
+  // USB adapters first, each kind in numeric order; the prompt shows one port a line.
   void portsAreNumberedUsbFirst() {
     const QStringList ordered =
         kv::OrderSerialDevices({"/dev/ttyS1", "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyACM0",
@@ -365,8 +350,7 @@ class DccLinkTest : public QObject {
 #endif
   }
 
-  // Adapters with persistent names come first, in the order of the names, not of discovery; a
-  // name whose adapter has gone (the link leads nowhere) is no port.
+  // Persistent names first, in their own order; one whose adapter has gone is no port.
   void persistentNamesComeFirstInTheirOrder() {
     const QString a = "/dev/serial/by-id/usb-A", b = "/dev/serial/by-id/usb-B";
     QCOMPARE(kv::StableSerialOrder(
@@ -375,7 +359,7 @@ class DccLinkTest : public QObject {
              (QStringList{a, b, "/dev/ttyS0"}));
   }
 
-  // A port number opens the device it meant, or asks when that is gone; an answer keeps its.
+  // A port number opens the device it meant, or asks when that is gone.
   void thePortNumberLeadsToTheDeviceItMeant() {
     for (const QString meant : {"/dev/fake1", "/dev/fake7"}) {
       Rig r;
