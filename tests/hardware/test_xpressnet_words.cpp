@@ -44,8 +44,7 @@ class XpressNetWordsTest : public QObject {
   }
   void framesToTheBox() {
     QFETCH(QByteArray, frame);
-    QFETCH(QString, text);
-    QCOMPARE(xn::Describe(frame), text);
+    QTEST(xn::Describe(frame), "text");
   }
 
   void answersFromTheBox_data() {
@@ -64,8 +63,7 @@ class XpressNetWordsTest : public QObject {
   }
   void answersFromTheBox() {
     QFETCH(QByteArray, frame);
-    QFETCH(QString, text);
-    QCOMPARE(xn::DescribeReply(frame), text);
+    QTEST(xn::DescribeReply(frame), "text");
   }
 };
 

@@ -33,7 +33,8 @@ class ProgramFolderTest : public QObject {
              dir.path() + QStringLiteral("/Data/VM110/KnobFwd0.BMP"));
     QCOMPARE(folder.Resolve(QStringLiteral("\\Data\\New Folder\\x.txt")),
              dir.path() + QStringLiteral("/Data/New Folder/x.txt"));
-    QCOMPARE(folder.Resolve(QStringLiteral("/data/vm110")), dir.path() + QStringLiteral("/Data/VM110"));
+    QCOMPARE(folder.Resolve(QStringLiteral("/data/vm110")),
+             dir.path() + QStringLiteral("/Data/VM110"));
     const QString path = folder.ResolveForWrite(QStringLiteral("\\data\\sundries\\coord.txt"));
     QCOMPARE(path, dir.path() + QStringLiteral("/Data/sundries/coord.txt"));
     QVERIFY(QFileInfo(dir.path() + QStringLiteral("/Data/sundries")).isDir());
@@ -65,7 +66,8 @@ class ProgramFolderTest : public QObject {
     QVERIFY(seed.open(QIODevice::WriteOnly));
     seed.write("0\r\n");
     seed.close();
-    const QString chosen = kv::ChooseProgramFolder(prefix.path() + QStringLiteral("/bin"), QString());
+    const QString chosen =
+        kv::ChooseProgramFolder(prefix.path() + QStringLiteral("/bin"), QString());
     QVERIFY(chosen != prefix.path() + QStringLiteral("/bin"));
     QVERIFY(QFileInfo::exists(chosen + QStringLiteral("/data/sundries/port.txt")));
     QDir(chosen).removeRecursively();
@@ -161,10 +163,9 @@ class ProgramFolderTest : public QObject {
   }
   void portFileContents() {
     QFETCH(QByteArray, bytes);
-    QFETCH(int, port);
     TestSession t;
     t.Write(kv::kPortFile, bytes);
-    QCOMPARE(int(kv::ReadPortFile(t.session.folder)), port);
+    QTEST(int(kv::ReadPortFile(t.session.folder)), "port");
     QCOMPARE(t.Read(kv::kPortFile), bytes);  // reading never rewrites it
   }
 };
