@@ -224,6 +224,13 @@ class ToolbarsTest : public QObject {
     QCOMPARE(across ? origin.x() : origin.y(), double(value));
   }
 
+  void theBarsHaveTheirRanges() {
+    Toolbars f;
+    QCOMPARE((QList<int>{f.hsb()->maximum(), f.hsb()->singleStep(), f.hsb()->pageStep(),
+                         f.vsb()->maximum(), f.vsb()->singleStep(), f.vsb()->pageStep()}),
+             (QList<int>{32760, 1, 1, 32767, 100, 2600}));
+  }
+
   void aClickOnAPercentLabelReturnsToTheOrigin() {
     Toolbars f;
     f.hsb()->setValue(5000);
