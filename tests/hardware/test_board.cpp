@@ -303,6 +303,18 @@ class BoardTest : public QObject {
     QCOMPARE(wire->closes, 1);
   }
 
+  void theRealDriverFindsNoBoardHere() {
+    if (!kv::HaveUsbBoardSupport()) QSKIP("built without hidapi");
+    kv::VirtualScheduler clock;
+    auto board = kv::MakeBoardLibrary(kv::BoardChoice::kUsb, clock);
+    QVERIFY(qobject_cast<UsbBoard*>(board.get()));
+    const int answer = board->OpenDevice(3);
+    if (answer == 3) QSKIP("a board with address 3 is plugged in");
+    QCOMPARE(answer, -1);
+    board->WriteAllDigital(1);
+    QCOMPARE(board->ReadAllDigital(), 0);
+  }
+
   void theEnvironmentChoosesTheBoard_data() {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("kind");
