@@ -97,8 +97,7 @@ class DemoLayoutTest : public QObject {
     QCOMPARE(panel.SensorPosition(1), QPointF(2400, 4800));
 
     // Points labels 12, 14, 16 and 18 are red and hidden; the others show.
-    for (int i = 1; i <= 4; ++i)
-      QVERIFY2(!panel.Label(i)->isVisible(), qPrintable(panel.Label(i)->Caption()));
+    for (int i = 1; i <= 4; ++i) QVERIFY2(!panel.Label(i)->isVisible(), qPrintable(panel.Label(i)->Caption()));
     for (int i = 5; i <= 11; ++i) QVERIFY(panel.Label(i)->isVisible());
     QCOMPARE(panel.Label(7)->Caption(), QStringLiteral("PLATFORM 1"));
 

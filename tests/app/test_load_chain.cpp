@@ -86,9 +86,9 @@ class LoadChainTest : public QObject {
     QCOMPARE(steps.panel.placed,
              (QStringList{"sensor 1 75,75", "track 1 0,0 750,0 w10", "track 2 750,0 1500,0 w6",
                           "image 1 150,150", "label 1 300,300", "signal 1 450,450"}));
-    QCOMPARE(steps.log,
-             (QStringList{"next track 3 (3 placed)", "gauge 6", "paths (6 placed, path.txt there)",
-                          "route menu", "connect (DCC points 1)", "read wait", "write wait"}));
+    QCOMPARE(steps.log, (QStringList{"next track 3 (3 placed)", "gauge 6",
+                                     "paths (6 placed, path.txt there)", "route menu",
+                                     "connect (DCC points 1)", "read wait", "write wait"}));
     QCOMPARE(t.session.model.LayoutName, QStringLiteral("Yard"));
     QCOMPARE(kv::test::ReadLayoutFile(t, "path.txt"), QByteArray());
     QCOMPARE(t.dialogs.Transcript().size(), 1);  // the load dialog, nothing else

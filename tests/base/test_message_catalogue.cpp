@@ -36,29 +36,25 @@ class MessageCatalogueTest : public QObject {
     const QString seven(7, QLatin1Char(' '));
     const QString track = "/rail/Data/Layout Folders/My Layout/track.txt";
     QTest::newRow("2") << 2 << "check data in text file shown below" << track << 64;
-    QTest::newRow("3") << 3 << "select matching directory"
-                       << "mismatching program and data" << 1;
+    QTest::newRow("3") << 3 << "select matching directory" << "mismatching program and data" << 1;
     QTest::newRow("4") << 4 << track << "You need to uncheck the Read Only box" << 64;
     QTest::newRow("5") << 5 << "UP MAIN to BAY " << seven + "click red points numbers" << 4;
     QTest::newRow("6") << 6 << "signal aspect numbers to input"
                        << seven + "any more signals on this path?" << 4;
-    QTest::newRow("7") << 7 << "UP MAIN to BAY "
-                       << "click line numbers to file Path?" << 4;
+    QTest::newRow("7") << 7 << "UP MAIN to BAY " << "click line numbers to file Path?" << 4;
     QTest::newRow("10") << 10 << "UP MAIN to BAY " << seven + "Write this path to file?" << 4;
     QTest::newRow("11") << 11 << "  My Layout : error in file <path.txt>"
                         << "suggestion : check for missing characters" << 0;
     QTest::newRow("12") << 12 << "If 'UP MAIN to BAY ' is unlisted in ENTRY to EXIT"
                         << "click 'modify', then click UP MAIN and BAY labels again" << 64;
-    QTest::newRow("13") << 13 << "locomotive/multiple unit"
-                        << "no train engine selected" << 32;
+    QTest::newRow("13") << 13 << "locomotive/multiple unit" << "no train engine selected" << 32;
     QTest::newRow("14") << 14 << "write permit suspended"
                         << "reset all signals to permit write" << 16;
     QTest::newRow("15") << 15 << "data error, or check signal library"
                         << "<root>\\data\\sig" << 16;
     QTest::newRow("17") << 17 << "all 64 solenoid numbers allocated"
                         << "fit larger solenoid relay stack" << 64;
-    QTest::newRow("18") << 18 << "new path aborted"
-                        << "uncheck paths in ENTRY to EXIT menu" << 16;
+    QTest::newRow("18") << 18 << "new path aborted" << "uncheck paths in ENTRY to EXIT menu" << 16;
     QTest::newRow("19") << 19 << "back up all object files?" << seven + "Are you sure?" << 4;
     QTest::newRow("20") << 20 << "  'My Layout' won't work in DC"
                         << "to view, click OK and restart in DCC" << 16;
@@ -74,8 +70,7 @@ class MessageCatalogueTest : public QObject {
     FillValues(t.session.model);
     if (QByteArray(QTest::currentDataTag()).endsWith("DCC")) t.session.model.ControlSystem = "DCC";
     text.replace("<root>", t.session.folder.Root());
-    if (kv::msg::Buttons(style) != 0)
-      t.dialogs.QueueButton(style == 4 ? kv::msg::kYes : kv::msg::kOk);
+    if (kv::msg::Buttons(style) != 0) t.dialogs.QueueButton(style == 4 ? kv::msg::kYes : kv::msg::kOk);
     kv::ShowMessage(t.session, number);
     QCOMPARE(t.dialogs.Transcript().size(), 1);
     const DialogRecord& r = t.dialogs.Last();

@@ -129,12 +129,13 @@ class BoardTest : public QObject {
     QCOMPARE(board.OpenDevice(0), 0);  // opened again: reset again
     // Opening resets the board; then each packet carries the command and the whole state.
     QCOMPARE(Hex(board.Packets()),
-             (QStringList{
-                 "00 00 00 00 00 00 00 00", "05 55 00 00 00 00 00 00", "05 55 d2 00 00 00 00 00",
-                 "03 55 d2 00 00 00 00 00", "01 55 d2 00 00 00 09 00", "02 55 d2 00 00 00 09 5d",
-                 "05 54 d2 00 00 00 09 5d", "05 54 d2 ff 00 00 09 5d", "04 54 d2 ff 00 00 09 5d",
-                 "05 d4 d2 ff 00 00 09 5d", "05 d4 01 02 00 00 09 5d", "05 ff 01 02 00 00 09 5d",
-                 "05 ff 00 00 00 00 09 5d", "00 00 00 00 00 00 00 00"}));
+             (QStringList{"00 00 00 00 00 00 00 00", "05 55 00 00 00 00 00 00",
+                          "05 55 d2 00 00 00 00 00", "03 55 d2 00 00 00 00 00",
+                          "01 55 d2 00 00 00 09 00", "02 55 d2 00 00 00 09 5d",
+                          "05 54 d2 00 00 00 09 5d", "05 54 d2 ff 00 00 09 5d",
+                          "04 54 d2 ff 00 00 09 5d", "05 d4 d2 ff 00 00 09 5d",
+                          "05 d4 01 02 00 00 09 5d", "05 ff 01 02 00 00 09 5d",
+                          "05 ff 00 00 00 00 09 5d", "00 00 00 00 00 00 00 00"}));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(board.Outputs().digital, std::uint8_t(0));
   }
@@ -321,12 +322,9 @@ class BoardTest : public QObject {
     QTest::addColumn<bool>("unknown");
     const QString usual = kv::HaveUsbBoardSupport() ? "kv::UsbBoard" : "kv::NoBoard";
     QTest::newRow("unset") << "" << usual << false;
-    QTest::newRow("recording") << "recording"
-                               << "kv::RecordingBoard" << false;
-    QTest::newRow("any case, spaces") << " Recording "
-                                      << "kv::RecordingBoard" << false;
-    QTest::newRow("none") << "none"
-                          << "kv::NoBoard" << false;
+    QTest::newRow("recording") << "recording" << "kv::RecordingBoard" << false;
+    QTest::newRow("any case, spaces") << " Recording " << "kv::RecordingBoard" << false;
+    QTest::newRow("none") << "none" << "kv::NoBoard" << false;
     QTest::newRow("usb") << "usb" << usual << false;
     QTest::newRow("a typing error") << "recordnig" << usual << true;
   }

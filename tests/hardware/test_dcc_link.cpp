@@ -17,9 +17,7 @@ using kv::test::TestSession;
 
 namespace {
 
-QByteArray Hex(const char* text) {
-  return QByteArray::fromHex(text);
-}
+QByteArray Hex(const char* text) { return QByteArray::fromHex(text); }
 
 // A link over fake lines on the virtual clock, on "DCC" with a dwell of 0.4 s.
 struct Rig {

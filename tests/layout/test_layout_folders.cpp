@@ -18,18 +18,12 @@ class LayoutFoldersTest : public QObject {
   void layoutNameFromTheProjectFile_data() {
     QTest::addColumn<QString>("projectFile");
     QTest::addColumn<QString>("name");
-    QTest::newRow("linux path") << "/home/rail/My Layout.txt"
-                                << "My Layout";
-    QTest::newRow("windows path") << "C:\\Rail\\My Layout.txt"
-                                  << "My Layout";
-    QTest::newRow("21 characters") << "/r/abcdefghijklmnopqrstu.txt"
-                                   << "abcdefghijklmnopqrstu";
-    QTest::newRow("cut to 21") << "/r/A very long layout name.txt"
-                               << "A very long layout na";
-    QTest::newRow("no folder") << "Yard.txt"
-                               << "Yard";
-    QTest::newRow("too short") << "/r/.tx"
-                               << "";
+    QTest::newRow("linux path") << "/home/rail/My Layout.txt" << "My Layout";
+    QTest::newRow("windows path") << "C:\\Rail\\My Layout.txt" << "My Layout";
+    QTest::newRow("21 characters") << "/r/abcdefghijklmnopqrstu.txt" << "abcdefghijklmnopqrstu";
+    QTest::newRow("cut to 21") << "/r/A very long layout name.txt" << "A very long layout na";
+    QTest::newRow("no folder") << "Yard.txt" << "Yard";
+    QTest::newRow("too short") << "/r/.tx" << "";
   }
   void layoutNameFromTheProjectFile() {
     QFETCH(QString, projectFile);
@@ -44,8 +38,8 @@ class LayoutFoldersTest : public QObject {
     kv::SetObjectFilePaths(m);
     const QString folder = t.dir.path() + "/layouts/Data/Layout Folders/Demo Layout";
     QCOMPARE(m.LayoutFolder, folder);
-    const QStringList paths{m.PathFile,  m.TrackFile,  m.LabelFile,  m.LocoFile,     m.SensorFile,
-                            m.ImageFile, m.SignalFile, m.CoilNoFile, m.FunctionFile, m.GaugeFile};
+    const QStringList paths{m.PathFile,   m.TrackFile,  m.LabelFile,  m.LocoFile,     m.SensorFile,
+                            m.ImageFile,  m.SignalFile, m.CoilNoFile, m.FunctionFile, m.GaugeFile};
     QCOMPARE(paths.join(' ').remove(folder + '/'),
              QStringLiteral("path.txt track.txt label.txt loco.txt sensor.txt image.txt signal.txt "
                             "coilno.txt function.txt gauge.txt"));
@@ -73,8 +67,8 @@ class LayoutFoldersTest : public QObject {
     QTest::newRow("project taken in another case") << "OLD YARD" << LayoutNameProblem::kTaken << "";
     QTest::newRow("folder taken") << "Lost Layout" << LayoutNameProblem::kTaken << "";
     for (const QChar c : QStringLiteral("/\\:*?\"<>|\t")) {
-      QTest::addRow("character %d", c.unicode())
-          << "a" + QString(c) + "b" << LayoutNameProblem::kBadCharacter << QString(c);
+      QTest::addRow("character %d", c.unicode()) << "a" + QString(c) + "b"
+                                                 << LayoutNameProblem::kBadCharacter << QString(c);
     }
     QTest::newRow("dots") << ".." << LayoutNameProblem::kBadEnd << "";
     QTest::newRow("trailing dot") << "Yard." << LayoutNameProblem::kBadEnd << "";
@@ -117,13 +111,11 @@ class LayoutFoldersTest : public QObject {
     TestSession t;
     kv::test::UseLayout(t);
     const QStringList names = kv::BackedUpFiles();
-    QCOMPARE(names, (QStringList{"image.txt", "signal.txt", "sensor.txt", "label.txt", "track.txt",
-                                 "path.txt"}));
-    for (const QString& name : names)
-      kv::test::WriteLayoutFile(t, name, "first " + name.toLatin1());
+    QCOMPARE(names, (QStringList{"image.txt", "signal.txt", "sensor.txt", "label.txt",
+                                 "track.txt", "path.txt"}));
+    for (const QString& name : names) kv::test::WriteLayoutFile(t, name, "first " + name.toLatin1());
     QVERIFY(kv::BackUpObjectFiles(t.session.model.LayoutFolder).isEmpty());
-    for (const QString& name : names)
-      kv::test::WriteLayoutFile(t, name, "second " + name.toLatin1());
+    for (const QString& name : names) kv::test::WriteLayoutFile(t, name, "second " + name.toLatin1());
     QVERIFY(kv::BackUpObjectFiles(t.session.model.LayoutFolder).isEmpty());
     for (const QString& name : names) {
       QCOMPARE(kv::test::ReadLayoutFile(t, "copy of " + name), "second " + name.toLatin1());

@@ -33,8 +33,7 @@ class ProgramFolderTest : public QObject {
              dir.path() + QStringLiteral("/Data/VM110/KnobFwd0.BMP"));
     QCOMPARE(folder.Resolve(QStringLiteral("\\Data\\New Folder\\x.txt")),
              dir.path() + QStringLiteral("/Data/New Folder/x.txt"));
-    QCOMPARE(folder.Resolve(QStringLiteral("/data/vm110")),
-             dir.path() + QStringLiteral("/Data/VM110"));
+    QCOMPARE(folder.Resolve(QStringLiteral("/data/vm110")), dir.path() + QStringLiteral("/Data/VM110"));
     const QString path = folder.ResolveForWrite(QStringLiteral("\\data\\sundries\\coord.txt"));
     QCOMPARE(path, dir.path() + QStringLiteral("/Data/sundries/coord.txt"));
     QVERIFY(QFileInfo(dir.path() + QStringLiteral("/Data/sundries")).isDir());
@@ -66,8 +65,7 @@ class ProgramFolderTest : public QObject {
     QVERIFY(seed.open(QIODevice::WriteOnly));
     seed.write("0\r\n");
     seed.close();
-    const QString chosen =
-        kv::ChooseProgramFolder(prefix.path() + QStringLiteral("/bin"), QString());
+    const QString chosen = kv::ChooseProgramFolder(prefix.path() + QStringLiteral("/bin"), QString());
     QVERIFY(chosen != prefix.path() + QStringLiteral("/bin"));
     QVERIFY(QFileInfo::exists(chosen + QStringLiteral("/data/sundries/port.txt")));
     QDir(chosen).removeRecursively();

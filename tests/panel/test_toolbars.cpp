@@ -96,54 +96,22 @@ class ToolbarsTest : public QObject {
     QTest::addColumn<QString>("frame");
     QTest::addColumn<QString>("tip");
     QTest::addColumn<int>("side");  // px
-    QTest::newRow("track") << "imgBtnTrk"
-                           << "fraToolbar_1"
-                           << "gauge 10" << 32;
-    QTest::newRow("picture") << "imgBtnImg"
-                             << "fraToolbar_1"
-                             << "" << 32;
-    QTest::newRow("label") << "imgBtnLbl"
-                           << "fraToolbar_1"
-                           << "" << 32;
-    QTest::newRow("signal") << "imgBtnSig"
-                            << "fraToolbar_1"
-                            << "" << 32;
-    QTest::newRow("sensor") << "imgBtnAws"
-                            << "fraToolbar_1"
-                            << "" << 32;
-    QTest::newRow("bore") << "imgBtnBore"
-                          << "fraGauge"
-                          << "tunnel" << 18;
-    QTest::newRow("up") << "imgBtnScroll_0"
-                        << "fraBtnScroll"
-                        << "slide up" << 32;
-    QTest::newRow("right") << "imgBtnScroll_3"
-                           << "fraBtnScroll"
-                           << "slide right" << 32;
-    QTest::newRow("down") << "imgBtnScroll_6"
-                          << "fraBtnScroll"
-                          << "slide down" << 32;
-    QTest::newRow("left") << "imgBtnScroll_9"
-                          << "fraBtnScroll"
-                          << "slide left" << 32;
-    QTest::newRow("grid") << "imgBtnGrid"
-                          << "fraBtnGrid"
-                          << "mouse-click" << 32;
-    QTest::newRow("dustbin") << "imgBtnTrash"
-                             << "fraBtnTrash"
-                             << "Dustbin" << 32;
-    QTest::newRow("save") << "imgBtnSave"
-                          << "fraSave"
-                          << "cancel move" << 32;
-    QTest::newRow("help") << "imgBtnHelp"
-                          << "fraToolbar_4"
-                          << "help" << 32;
-    QTest::newRow("word processor") << "imgBtnWordPad"
-                                    << "fraInfo"
-                                    << "word processor" << 32;
-    QTest::newRow("about") << "imgBtnAbout"
-                           << "fraInfo"
-                           << "about" << 32;
+    QTest::newRow("track") << "imgBtnTrk" << "fraToolbar_1" << "gauge 10" << 32;
+    QTest::newRow("picture") << "imgBtnImg" << "fraToolbar_1" << "" << 32;
+    QTest::newRow("label") << "imgBtnLbl" << "fraToolbar_1" << "" << 32;
+    QTest::newRow("signal") << "imgBtnSig" << "fraToolbar_1" << "" << 32;
+    QTest::newRow("sensor") << "imgBtnAws" << "fraToolbar_1" << "" << 32;
+    QTest::newRow("bore") << "imgBtnBore" << "fraGauge" << "tunnel" << 18;
+    QTest::newRow("up") << "imgBtnScroll_0" << "fraBtnScroll" << "slide up" << 32;
+    QTest::newRow("right") << "imgBtnScroll_3" << "fraBtnScroll" << "slide right" << 32;
+    QTest::newRow("down") << "imgBtnScroll_6" << "fraBtnScroll" << "slide down" << 32;
+    QTest::newRow("left") << "imgBtnScroll_9" << "fraBtnScroll" << "slide left" << 32;
+    QTest::newRow("grid") << "imgBtnGrid" << "fraBtnGrid" << "mouse-click" << 32;
+    QTest::newRow("dustbin") << "imgBtnTrash" << "fraBtnTrash" << "Dustbin" << 32;
+    QTest::newRow("save") << "imgBtnSave" << "fraSave" << "cancel move" << 32;
+    QTest::newRow("help") << "imgBtnHelp" << "fraToolbar_4" << "help" << 32;
+    QTest::newRow("word processor") << "imgBtnWordPad" << "fraInfo" << "word processor" << 32;
+    QTest::newRow("about") << "imgBtnAbout" << "fraInfo" << "about" << 32;
   }
   void everyButtonStandsInItsFrameWithItsPicture() {
     QFETCH(QString, name);
