@@ -81,8 +81,11 @@ void DccLink::OpenDccBox() {
 bool DccLink::AskBoxPort() {
   LayoutModel& m = session_.model;
   QStringList numbering = ports_->Numbering();
+  // With the box's device gone, its old number may now lead to another device: offer 0.
+  int offered = m.BoxPort;
   if (!boxDevice_.isEmpty() && ports_->NumberOf(boxDevice_) == 0) {
     numbering.prepend(texts::BoxDeviceGone(boxDevice_));
+    offered = 0;
   }
   QString prompt = texts::BoxPortPrompt(numbering);
   QString title = texts::BoxPortTitle();
@@ -92,7 +95,7 @@ bool DccLink::AskBoxPort() {
     title = texts::PortDeniedTitle();
   }
   while (true) {
-    const QString answer = session_.dialogs.InputBox(prompt, title, QString::number(m.BoxPort));
+    const QString answer = session_.dialogs.InputBox(prompt, title, QString::number(offered));
     if (answer.isEmpty()) return false;
     if (const auto port = ParsePortAnswer(answer)) {
       m.BoxPort = *port;

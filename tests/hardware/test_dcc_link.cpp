@@ -370,6 +370,7 @@ class DccLinkTest : public QObject {
       QCOMPARE(r.t.dialogs.Transcript().first().text.startsWith(
                    kv::texts::BoxPortPrompt({kv::texts::BoxDeviceGone(meant)})),
                meant.endsWith('7'));
+      if (meant.endsWith('7')) QCOMPARE(r.t.dialogs.Transcript().first().defaultText, "0");
       QCOMPARE(r.t.Read(kv::kPortDeviceFile), QByteArray("\"/dev/fake1\"\r\n"));
       QCOMPARE(r.t.Read(kv::kPortFile), QByteArray("2\r\n"));  // the number it has now
     }
