@@ -21,9 +21,7 @@
 
 namespace kv::test {
 
-// The main window operating a layout on a control system, connected as the load chain connects
-// it: on the board systems to a recording board (KELVARNE_BOARD=recording), on the DCC systems
-// to fake serial lines, port 1 answering as the box (port 0: off-line).
+// The main window operating a layout on a control system, connected as the load chain connects it.
 struct OperatingRig {
   explicit OperatingRig(const QString& system, int port = 0, std::uint8_t mode = kOperate) {
     LayoutModel& m = t.session.model;

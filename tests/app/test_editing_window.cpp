@@ -184,8 +184,7 @@ class EditingWindowTest : public QObject {
         QByteArray("\"12\",255,#FALSE#,#FALSE#,#FALSE#,\"Microsoft Sans Serif\",10,0,1050\r\n"));
   }
 
-  // A points label made in this run shows at once; the points numbers button then turns it
-  // with the loaded ones, which start hidden, rather than against them.
+  // A points label made in this run shows at once.
   void aNewPointsLabelTurnsWithTheLoadedOnes() {
     kv::test::OperatingRig r("DC", 0, kv::kModify);
     r.AddLabel(1, "20", 255, 1500, 1500);

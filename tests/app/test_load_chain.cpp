@@ -103,8 +103,7 @@ class LoadChainTest : public QObject {
     QVERIFY(steps.panel.placed.isEmpty());
   }
 
-  // Where the system does not suit the points: message 20, the choice and its confirmation,
-  // until it suits; then the connection, the coord file read once more for each pass that asked.
+  // Where the system does not suit the points: message 20 and the choice until it suits.
   void theConnectionAsksUntilTheSystemSuits_data() {
     QTest::addColumn<bool>("dccPoints");
     QTest::addColumn<QString>("system");

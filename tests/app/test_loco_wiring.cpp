@@ -13,8 +13,7 @@ class LocoWiringTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // On the DCC systems the connection loads Form2a; coord.txt places it, a mouse move over the
-  // panel brings it up without taking the keyboard, and it drives through the main window's link.
+  // On the DCC systems the connection loads Form2a.
   void theLocoWindowDrivesThroughTheMainWindowsLink() {
     OperatingRig dc("DC");
     QVERIFY(!dc.main->LocoWindow());

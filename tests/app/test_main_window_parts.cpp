@@ -22,8 +22,7 @@ class MainWindowPartsTest : public QObject {
  private slots:
   void initTestCase() { qputenv("KELVARNE_BOARD", "recording"); }
 
-  // The panel fills the host under the toolbars; the slide buttons sit in the slide toolbar and
-  // move the panel on their timer, the grid button in the edit toolbar.
+  // The panel fills the host under the toolbars.
   void thePanelFillsTheHostUnderTheToolbars() {
     OperatingRig r("DC", 0, kv::kModify);
     QVERIFY(r.Control("panelHost")->isAncestorOf(&r.main->picScreen()));
@@ -70,8 +69,7 @@ class MainWindowPartsTest : public QObject {
     QCOMPARE(box->y(), 8);
   }
 
-  // A DCC layout: the connection finds the box, and the caption, the label and the picture
-  // follow the modem from then on, every 500 ms; the modem picture shows or hides the bytes.
+  // On DCC the caption, the label and the picture follow the modem every 500 ms.
   void theCaptionFollowsTheModem() {
     OperatingRig r("DCC", 1, kv::kCreate);
     auto label = [&]() { return Find<QLabel>(r.main.get(), "lblArray")->text(); };

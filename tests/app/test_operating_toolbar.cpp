@@ -40,8 +40,7 @@ class OperatingToolbarTest : public QObject {
  private slots:
   void initTestCase() { qputenv("KELVARNE_BOARD", "recording"); }
 
-  // The relay stack's slider runs in ms, the DCC box's in tenths of a second; wait.txt is
-  // written back as the dwell was made valid.
+  // The relay stack's slider runs in ms, the DCC box's in tenths of a second.
   void theStoredDwellSetsTheSlider_data() {
     QTest::addColumn<QString>("system");
     QTest::addColumn<QByteArray>("stored");
@@ -119,8 +118,7 @@ class OperatingToolbarTest : public QObject {
     QCOMPARE(r.t.session.model.DwellTime, 1800.0f);
   }
 
-  // The number pictures take turns: points labels, then every track number, then the track
-  // numbers under lblCount's switch.
+  // The number pictures take turns.
   void theNumberPicturesTakeTurns() {
     OperatingRig r("DC");
     r.AddLabel(1, "12", kRed, 1500, 1500);
@@ -160,8 +158,7 @@ class OperatingToolbarTest : public QObject {
     QVERIFY(!panel.lblTrk(1)->isVisible() && !panel.lblTrk(2)->isVisible());
     QVERIFY(r.InFront("imgBtnNo_0"));
 
-    // lblCount: the next track number, and the switch of the track numbers; only the left
-    // button clicks, and the numbers stay while a route is recorded.
+    // lblCount: the next track number and the switch of the track numbers, left button only.
     QLabel* count = Label(r, "lblCount");
     r.main->ShowNextTrackNumber(3);
     QCOMPARE(count->text() + "|" + count->toolTip(), QStringLiteral("3|show numbers"));
@@ -178,8 +175,7 @@ class OperatingToolbarTest : public QObject {
     QCOMPARE(count->toolTip(), QStringLiteral("show"));
   }
 
-  // The mode switch changes the mode; first it puts away the track numbers. The firing and
-  // dwell groups give the editing toolbars their room in Modify.
+  // The mode switch changes the mode.
   void theModeSwitchChangesTheMode() {
     OperatingRig r("DC");
     QWidget loco;  // put away while editing
@@ -278,8 +274,7 @@ class OperatingToolbarTest : public QObject {
     QVERIFY(loco.isVisible());
   }
 
-  // A board pulled out is announced, the knobs stop, and it is looked for every 3 s. Back, its
-  // outputs are off, and so are the knobs, whatever they were turned to meanwhile.
+  // A board pulled out is announced, the knobs stop, and it is looked for every 3 s.
   void aLostBoardIsAnnouncedAndFoundAgain() {
     OperatingRig r("DC");
     r.t.session.model.ClockOn = true;

@@ -38,8 +38,7 @@ class PointsFiringTest : public QObject {
  private slots:
   void initTestCase() { qputenv("KELVARNE_BOARD", "recording"); }
 
-  // The pulse of a left click: the number for the dwell, one more for 500 ms, then nothing,
-  // and the send-number group follows it step by step.
+  // A left click: the number for the dwell, one more for 500 ms, then nothing.
   void aLeftClickFiresThePointsOnce() {
     OperatingRig r("DC");
     AddPointsLabels(r);
@@ -59,8 +58,7 @@ class PointsFiringTest : public QObject {
     QCOMPARE(int(r.t.session.model.LabelIdx), 1);
   }
 
-  // A right click repeats; a left click on another label fires after the repeated pulse that
-  // runs, and its completion ends the repetition: no repeated pulse follows it.
+  // A right click repeats until a left firing on another label completes.
   void aRightClickRepeatsUntilALeftFiringCompletes() {
     OperatingRig r("DC");
     AddPointsLabels(r);
@@ -172,8 +170,7 @@ class PointsFiringTest : public QObject {
     QVERIFY(r.BoardLog().isEmpty());
     QCOMPARE(r.t.dialogs.Beeps(), 0);
 
-    // With no DCC box and "DCC + DC" the relay stack sends nothing: a right click makes one
-    // pass and stops, rather than firing nothing for ever.
+    // With no DCC box and "DCC + DC" the relay stack sends nothing.
     OperatingRig quiet("DCC + DC", 0);
     AddPointsLabels(quiet);
     quiet.ClickLabel(1, Qt::RightButton);

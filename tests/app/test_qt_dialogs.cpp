@@ -69,8 +69,7 @@ class QtDialogsTest : public QObject {
     QCOMPARE(hand.titles, (QStringList{"title", "Load"}));
   }
 
-  // The font dialog: a family the system lacks keeps its name while the user keeps its
-  // substitute; the colour and underline come only with the effects; strike-out never.
+  // A missing family keeps its name; colour and underline only with the effects.
   void theFontDialog() {
     const kv::FontChoice start{"Microsoft Sans Serif", 10, true, false, false, 0x123456};
     QStringList shown;

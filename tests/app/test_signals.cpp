@@ -62,8 +62,7 @@ class SignalsTest : public QObject {
  private slots:
   void initTestCase() { qputenv("KELVARNE_BOARD", "recording"); }
 
-  // A click fires the coil of the tool-tip, then the picture and the tool-tip change; a second
-  // click fires the other coil and brings the stored picture back.
+  // A click fires the coil of the tool-tip, then the picture and the tool-tip change.
   void relayStackClicksFireTheCoilsInTurn() {
     OperatingRig r("DC");
     AddSignal(r, 1, "C3R2x", "20", "22", {"C3R2x", "C3Y2x"});
@@ -71,8 +70,7 @@ class SignalsTest : public QObject {
     QCOMPARE(Shown(r, 1), QStringLiteral("C3Y2x.bmp 22"));
     kv::LayoutModel& m = r.t.session.model;
     QVERIFY(m.SignalOff[1]);
-    // In Modify it is not selected (the dustbin takes nothing), and the save is refused; a
-    // deletion writes the stored record.
+    // In Modify it is not selected (the dustbin takes nothing), and the save is refused.
     r.Click("imgBtnTog_1");
     r.Click("imgBtnTrash");
     QCOMPARE(m.SignalCount, 1);
@@ -96,8 +94,7 @@ class SignalsTest : public QObject {
              "6500 (20) 7500 (21) 8000 (20) 9000 (21) 9500 (20)");
     QCOMPARE(Shown(r, 1), QStringLiteral("C3Y2x.bmp 22"));
 
-    // A derived bitmap missing from the library: message 15 names it, and the signal stays as
-    // it was.
+    // A derived bitmap missing from the library: message 15 names it, the signal stays.
     AddSignal(r, 2, "C4Rxx", "30", "32", {"C4Rxx"});
     ClickSignal(r, 2);
     QCOMPARE(r.t.dialogs.Last().title, QStringLiteral("data error, or check signal library"));
@@ -111,8 +108,7 @@ class SignalsTest : public QObject {
     QCOMPARE(SignalRecords(r).split('\n').value(2), "\"40\",\"42\",\"\\s.bmp\",4500,1500\r");
   }
 
-  // On "DCC" coil A works the accessory's first output and coil B its second. A fixed signal
-  // takes no clicks and its "fixed" never reads as coil 0.
+  // On "DCC" coil A works the accessory's first output and coil B its second.
   void dccCoilsWorkTheTwoOutputs() {
     OperatingRig r("DCC", 1);
     AddSignal(r, 1, "SHRxx", "fixed", "", {"SHRxx", "SHGxx"});
@@ -132,8 +128,7 @@ class SignalsTest : public QObject {
     QCOMPARE(r.t.dialogs.Transcript().size(), 0);
   }
 
-  // New relay-stack coils: never a points label's number, another signal's coil or a knob's
-  // relay, the two of a signal different, until none is left: message 17.
+  // New relay-stack coils are free numbers, the two differ, until none is left: message 17.
   void newCoilsAreFreeUntilNoneIsLeft() {
     OperatingRig r("DC", 0, kv::kModify);
     kv::test::UseLayout(r.t, "Yard");

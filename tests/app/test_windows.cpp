@@ -66,8 +66,7 @@ class WindowsTest : public QObject {
     form0.cmdSelect_MouseUp(0, Qt::LeftButton);
     QCOMPARE(t.session.model.ProgMode, std::uint8_t(0));
     QVERIFY(t.session.model.NewLayout && t.session.model.ClockOn);
-    // Create opens with the information toolbar, like Operate, and offers Operate; element 0 is
-    // sent to the back of its frame, and the switch keeps its first picture.
+    // Create opens with the information toolbar, like Operate, and offers Operate.
     QVERIFY(Find<QGroupBox>(main.get(), "fraToolbar_1")->isHidden());
     QVERIFY(!Find<QGroupBox>(main.get(), "fraToolbar_4")->isHidden());
     QVERIFY(kv::IsInFront(Find<QWidget>(main.get(), "imgBtnTog_2")));
@@ -132,8 +131,7 @@ class WindowsTest : public QObject {
     QVERIFY(!Find<QWidget>(&main, "fraSendNo")->isHidden());
   }
 
-  // coord.txt places the loco window (in twips); a first run leaves it where it is. The exit
-  // button writes where it stands, and invents no position when none is known.
+  // coord.txt places the loco window (in twips).
   void theLocoWindowPositionIsKeptInCoordFile() {
     TestSession none;
     kv::MainWindow(none.session).imgBtnExit_MouseUp(Qt::LeftButton);

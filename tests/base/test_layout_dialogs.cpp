@@ -165,8 +165,7 @@ class LayoutDialogsTest : public QObject {
     QVERIFY(s.Save());
   }
 
-  // The files are written in order sensor, label, image, signal, track: one that fails stops the
-  // save there, untouched, with those before it written and those after it not.
+  // The files are written in order sensor, label, image, signal, track.
   void aReadOnlyFileStopsTheSaveThere() {
     Saving s;
     const QString image = kv::test::LayoutPath(s.t, "image.txt");
@@ -238,8 +237,7 @@ class LayoutDialogsTest : public QObject {
     QCOMPARE(t.session.model.KeptFiles[0].line, 256);
   }
 
-  // The copies that could be made are made; the others are told, and an earlier copy that is
-  // read-only is left as it was.
+  // The copies that could be made are made.
   void aBackupThatCouldNotCopyTellsWhich() {
     TestSession t;
     kv::test::UseLayout(t);

@@ -84,8 +84,7 @@ class MessageCatalogueTest : public QObject {
     QVERIFY(!t.session.Ended());
   }
 
-  // The button pressed is left in MsgAnswer (No 7, Yes 6, OK 1, Cancel 2); Cancel in message 3
-  // ends the program.
+  // The button pressed is left in MsgAnswer (No 7, Yes 6, OK 1, Cancel 2).
   void questionsLeaveTheirAnswer_data() {
     QTest::addColumn<int>("number");
     QTest::addColumn<int>("answer");

@@ -32,8 +32,7 @@ QStringList Hex(const QList<BoardPacket>& packets) {
   return out;
 }
 
-// A board on a wire that the test controls: it keeps what was written, hands out the input
-// packets it is given, and fails when told to.
+// A board on a wire that the test controls.
 struct Wire {
   QMutex mutex;
   bool present = true;
@@ -103,8 +102,7 @@ const QString kReset = "00 00 00 00 00 00 00 00 00";
 
 }  // namespace
 
-// The board library: the packets its calls send and the inputs it reads, on the recording board
-// and through the USB driver over a wire the test controls.
+// The board library: the packets its calls send and the inputs it reads.
 class BoardTest : public QObject {
   Q_OBJECT
 
@@ -179,8 +177,7 @@ class BoardTest : public QObject {
     QTEST(int(kv::DebounceByte(ms)), "byte");
   }
 
-  // Inputs 1 to 5 come in bits 4, 5, 0, 6, 7 (bits 1 to 3 are none); then the status, analogue 1
-  // and 2, counters 1 and 2.
+  // Inputs 1 to 5 come in bits 4, 5, 0, 6, 7 (bits 1 to 3 are none).
   void inputPackets_data() {
     QTest::addColumn<QString>("packet");
     QTest::addColumn<QString>("decoded");
@@ -200,8 +197,7 @@ class BoardTest : public QObject {
     QTEST(fields.join(' '), "decoded");
   }
 
-  // The board of the card address is opened and reset; every packet then reaches the wire, in
-  // order, behind the report number.
+  // The board of the card address is opened and reset.
   void packetsReachTheWireInOrderWithTheReportNumber() {
     auto wire = std::make_shared<Wire>();
     UsbBoard board(On(wire));
@@ -236,8 +232,7 @@ class BoardTest : public QObject {
     QVERIFY(!wire->readThreads.contains(QThread::currentThreadId()));
   }
 
-  // No board, or one this user may not open (which says why): -1, and every later call does
-  // nothing, silently, until a board is there.
+  // No board, or one this user may not open (which says why).
   void noBoardAnswersMinusOneAndSendsNothing() {
     auto wire = std::make_shared<Wire>();
     wire->present = false;

@@ -30,8 +30,7 @@ class DcKnobsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // A right click turns up a notch on the press and one on the release, and one picture; at the
-  // top nothing moves and the same value goes out again.
+  // A right click turns up a notch on the press and one on the release, and one picture.
   void rightClicksTurnUpTwoNotchesAndOnePictureEach() {
     Rig r;
     QStringList percents;

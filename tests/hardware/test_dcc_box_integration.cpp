@@ -63,9 +63,7 @@ class DccBoxIntegrationTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The box is found after the settling second; every message then reaches it as exactly its
-  // own frame (no stale bytes the box would take for the start of another command), a throw as
-  // its on and off frames with the pulse between them and the settling time before the next.
+  // The box is found after the settling second.
   void theBoxIsFoundAndEveryFrameArrivesWhole() {
     Rig r;
     QElapsedTimer clock;

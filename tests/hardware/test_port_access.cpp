@@ -25,8 +25,7 @@ bool RunningAsRoot() {
 
 }  // namespace
 
-// A serial port that is there but may not be opened is not a box switched off: the prompt says
-// so and names the fix.
+// A serial port that is there but may not be opened is not a box switched off.
 class PortAccessTest : public QObject {
   Q_OBJECT
 

@@ -37,9 +37,7 @@ struct Panel {
     board.SetPresentAddresses(present);
     form2 = std::make_unique<BoardWindow>(t.session, board);
   }
-  // A click where the user would make it, the window shown and laid out: on the box or the
-  // circle, since a check or option button stretched wider than its caption does not take
-  // clicks on the empty part.
+  // A click where the user would make it, the window shown and laid out.
   void Click(const QString& name) {
     if (!form2->isVisible()) {
       form2->show();
@@ -269,8 +267,7 @@ class BoardWindowTest : public QObject {
     QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance("Card 3 not found"));
   }
 
-  // The main window's board: Form2 loads hidden once and shows with F8 (a beep before it is
-  // loaded).
+  // The main window's board.
   void theHostLoadsTheWindowHiddenOnceAndShowsItWithF8() {
     kv::test::TestSession t;
     QWidget main;
@@ -290,8 +287,7 @@ class BoardWindowTest : public QObject {
     QCOMPARE(t.dialogs.Beeps(), 1);
   }
 
-  // The host's relay stack fires through the board the panel shows; a program that ends in a
-  // pulse clears the outputs before the board is closed.
+  // The host's relay stack fires through the board the panel shows.
   void theHostsRelayStackShowsOnThePanelAndEndsCleared() {
     kv::test::TestSession t;
     t.session.model.ControlSystem = "DC";

@@ -45,8 +45,7 @@ struct Rig : kv::test::RelayRig {
 
 }  // namespace
 
-// The box over the knobs: the clicks that reach them, the pictures and texts they show, the
-// board's outputs and relays they drive. The knobs' own steps are tested in hardware.
+// The box over the knobs.
 class DcKnobBoxTest : public QObject {
   Q_OBJECT
 
@@ -77,8 +76,7 @@ class DcKnobBoxTest : public QObject {
     QVERIFY(r.box->picKnob(1)->toolTip().contains("KnobFwd1.bmp"));
   }
 
-  // Rev shows only when its relay pulse will be written, with the release after the
-  // double-click; until the pulse is written, power is refused.
+  // Rev shows only when its relay pulse will be written, with the release after the double-click.
   void aReversalWaitsForItsRelay() {
     Rig r;
     r.t.session.model.ControlSystem = QStringLiteral("DCC + DC");

@@ -51,8 +51,7 @@ class HelpWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The shipped manual: each Contents item selects its chapter's heading at the top of the
-  // window, going down the list and back up, and the headings stand in the menu's order.
+  // The shipped manual: each Contents item selects its heading at the top of the window.
   void everyContentsItemReachesItsHeadingInTheManual() {
     HelpWindow w;
     w.Load(ShippedManual());
@@ -85,8 +84,7 @@ class HelpWindowTest : public QObject {
     QVERIFY(w.RichTextBox()->document()->find(QStringLiteral("save")).selectionStart() < heading);
   }
 
-  // A paragraph that is the whole caption wins in any case; else the first match anywhere;
-  // a caption the document lacks leaves the view at the end.
+  // A paragraph that is the whole caption wins in any case.
   void theJumpPrefersTheHeadingParagraph() {
     QTemporaryDir dir;
     QByteArray rtf = "{\\rtf1 The trash is emptied. Data are kept.\\par";

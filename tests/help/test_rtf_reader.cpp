@@ -11,10 +11,7 @@ using kv::ReadRtf;
 
 namespace {
 
-// A letter as a word processor writes it: font table with a panose group, colour table,
-// stylesheet, list tables, info group, generator, \pard\plain paragraphs with a heading style,
-// \uN with its one-byte fallback, \'hh, a list item with its bullet text, a picture in both of
-// the groups that carry one, a field and a footer.
+// A letter as a word processor writes it.
 const char kWordProcessorLetter[] =
     "{\\rtf1\\adeflang1025\\ansi\\ansicpg1252\\uc1\\adeff0\\deff0\\stshfdbch0\\deflang2057\r\n"
     "{\\fonttbl{\\f0\\froman\\fcharset0\\fprq2{\\*\\panose 02020603050405020304}Times New Roman;}"

@@ -15,8 +15,7 @@ using kv::test::TestSession;
 
 namespace {
 
-// A known layout: two or three objects of every kind, positions with halves to round, a
-// label and a picture path in Windows-1252, a signal created in this run (its tag holds coil B).
+// A known layout: every kind, halves to round, Windows-1252 text, a signal of this run.
 void FillKnownLayout(LayoutModel& m, RecordingPanel& p) {
   m.SensorCount = 2;
   p.sensors[1] = {1200, 3450};
@@ -209,8 +208,7 @@ class ObjectFilesTest : public QObject {
     QVERIFY(!outcome.stopped);
     QCOMPARE(m.LabelCount, std::uint8_t(4));
     QCOMPARE(m.LabelIdx, std::uint8_t(4));
-    // The bad colour is passed over and the fields after it are read; a record without its
-    // closing quote gives nothing.
+    // The bad colour is passed over and the fields after it are read.
     QCOMPARE(QStringList({m.LabelText[1], m.LabelFontName[1], m.LabelText[2], m.LabelText[3]}),
              QStringList({"12R", "Arial", "PLATFORM 1", ""}));
     QCOMPARE(QList<int>({m.LabelColour[1], m.LabelBold[1], m.LabelFontSize[2], m.LabelFontSize[4]}),
@@ -303,8 +301,7 @@ class ObjectFilesTest : public QObject {
     QCOMPARE(panel.images.value(1), QPointF(150, 300));
   }
 
-  // A quoted field keeps every character between its quotes: a label, tool-tip or font name
-  // with blanks at either end is saved back as it was.
+  // A quoted field keeps every character between its quotes.
   void blanksInsideQuotesSurviveAReadAndASave() {
     TestSession t;
     kv::test::UseLayout(t);

@@ -19,8 +19,7 @@ class ProgramFolderTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Stored paths resolve ignoring case; names that do not exist keep the stored spelling, and a
-  // writer gets the folders (not the file) made.
+  // Stored paths resolve ignoring case.
   void resolvesStoredPathsIgnoringCase() {
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("Data/Layout Folders/My Layout"));
@@ -116,9 +115,7 @@ class ProgramFolderTest : public QObject {
     }
   }
 
-  // A dwell in seconds suits the DCC box, one in ms the relay stack; anything else gives the
-  // system's default. No file: the row's bytes are null. (The main window's slider tests take
-  // more rows through the window.)
+  // A dwell in seconds suits the DCC box, one in ms the relay stack.
   void storedDwellIsMadeValidForTheSystem_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("system");

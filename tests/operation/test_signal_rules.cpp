@@ -7,8 +7,7 @@ class SignalRulesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Each rule of the other aspect, through the picture names: the stored picture, switched off
-  // (a B in place 3 read as W), and switched on again. "r": cleared in reverse.
+  // Each rule of the other aspect, through the picture names.
   void otherAspects_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("reverse");

@@ -59,8 +59,7 @@ struct Editing {
   void Click(const QString& name, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(Find(name), button);
   }
-  // Units i = 1..n from (750 i, 600) to (750 i, 1500), as read from track.txt; their numbers
-  // shown when `numbers`.
+  // Units i = 1..n from (750 i, 600) to (750 i, 1500), as read from track.txt.
   void Tracks(int n, bool numbers = false) {
     m().ShowNumbers = numbers;
     for (int i = 1; i <= n; ++i) {

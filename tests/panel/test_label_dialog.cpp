@@ -207,8 +207,7 @@ class TestLabelDialog : public QObject {
     QCOMPARE(r.Option(1)->text(), QStringLiteral("Solenoid No. [NOT odd]"));
   }
 
-  // The font dialog starts from the preview and offers colour and underline to general labels
-  // only; the colour rules then put right what a purpose cannot have.
+  // The font dialog starts from the preview and offers colour and underline to general labels only.
   void fontAndColourRules_data() {
     QTest::addColumn<int>("purpose");
     QTest::addColumn<int>("chosen");
@@ -295,8 +294,7 @@ class TestLabelDialog : public QObject {
     QCOMPARE(QSettings("Kelvarne", "Kelvarne").value("Settings/GPfontName").toString(), "Arial");
   }
 
-  // New labels: at the left edge of the visible panel, one under another from 1050 twips below
-  // its top; a save starts them again from there.
+  // New labels stack down the visible panel's left edge; a save starts them again.
   void placingAndSaving() {
     Rig r(QStringLiteral("DC"));
     r.area->hsbScreen()->setValue(1500);

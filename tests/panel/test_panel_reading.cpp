@@ -16,10 +16,7 @@ class PanelReadingTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // A layout with every kind of trouble, loaded as the program loads it and then saved: a
-  // picture and a signal without their bitmaps stand in and are written back as they were; the
-  // files whose reading stopped (sensors quietly on a record that reads as 0,0, track units on
-  // line 3 counting the blank one) are kept; the kinds the user changed save.
+  // A layout with every kind of trouble, loaded as the program loads it and then saved.
   void aSaveKeepsEveryRecordOnDisk() {
     TestSession t;
     kv::test::UseLayout(t);

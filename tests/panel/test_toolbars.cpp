@@ -159,8 +159,7 @@ class ToolbarsTest : public QObject {
   }
 
   void aClickInsideAToolbarIsNoBackupClick() {
-    // Only a click on a toolbar frame itself asks for the backup; the frames and buttons
-    // inside it take their own.
+    // Only a click on a toolbar frame itself asks for the backup.
     Toolbars f;
     QSignalSpy backup(f.frames[2], &ToolbarFrame::frameClicked);
     auto* scroll = f.Find<ToolbarFrame>(QStringLiteral("fraBtnScroll"));
@@ -365,8 +364,7 @@ class ToolbarsTest : public QObject {
     QCOMPARE(int(f.grid().GridWeightCount), 45);
     QCOMPARE(f.lines().BorderWidth(210), 1);
     f.hsbGrid()->setValue(10);
-    // 46 .. 254 never equals 10: lines 1 to 209 light; line 210 wraps the count to 0 and keeps
-    // its width; from there every tenth line is heavy again.
+    // 46 .. 254 never equals 10; line 210 wraps the count to 0, then every tenth is heavy.
     QCOMPARE(f.Heavy(219), QList<int>{});
     QCOMPARE(f.lines().BorderWidth(210), 1);
     QCOMPARE(f.Heavy(240), (QList<int>{220, 230, 240}));
@@ -381,8 +379,7 @@ class ToolbarsTest : public QObject {
     const QImage shot = panel.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRgb grey = qRgb(0xC0, 0xC0, 0xC0);
     const QRgb white = qRgb(255, 255, 255);
-    // Horizontal line 1 at 75 twips, vertical line 500 at 0; the track covers grid line 20;
-    // line 25 (at 125 px) is heavy: two pixels wide.
+    // Horizontal line 1 at 75 twips, vertical line 500 at 0.
     QCOMPARE(QList<QRgb>({shot.pixel(2, 5), shot.pixel(0, 2), shot.pixel(2, 3)}),
              QList<QRgb>({grey, grey, white}));
     QCOMPARE(QList<QRgb>({shot.pixel(50, 98), shot.pixel(50, 100)}),

@@ -8,8 +8,7 @@
 
 namespace kv::test {
 
-// Answers the real dialogs as they come up, the way a user would: each modal dialog is handed
-// to `answer` (which closes, accepts or clicks it) and its title noted.
+// Answers the real dialogs as they come up, the way a user would.
 class DialogHand {
  public:
   explicit DialogHand(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {

@@ -34,8 +34,7 @@ struct FakeLineLog {
   }
 };
 
-// A serial line on the virtual clock: every write is kept with its time, the version request is
-// answered after a set time, and the line can be pulled out.
+// A serial line on the virtual clock.
 class FakeSerialLine final : public QIODevice {
  public:
   FakeSerialLine(Scheduler& scheduler, std::shared_ptr<FakeLineLog> log)

@@ -5,8 +5,7 @@
 
 namespace kv::test {
 
-// The control under `w` whose object name is `name` ("imgBtnTog_5"); a test cannot go on
-// without it.
+// The control under `w` whose object name is `name` ("imgBtnTog_5").
 template <typename T>
 T* Find(QWidget* w, const QString& name) {
   T* found = w->findChild<T*>(name);

@@ -7,8 +7,7 @@
 
 namespace kv::test {
 
-// A layout "name" in the session's program folder: its empty project file, its folder, and the
-// model's name, folder and file paths set as loading it would set them.
+// A layout "name" in the session's program folder.
 void UseLayout(TestSession& t, const QString& name = QStringLiteral("My Layout"));
 
 // A file of that layout's folder, by name ("track.txt").

@@ -10,10 +10,7 @@
 
 namespace kv::test {
 
-// A panel without widgets: it notes every object placed, in order, as a line of text, and keeps
-// the positions the writers read back (which a test may move). A picture or signal whose file
-// does not exist keeps its position but is not noted and reports false, as a bitmap that
-// cannot be loaded does.
+// A panel without widgets.
 class RecordingPanel final : public ObjectPanel {
  public:
   explicit RecordingPanel(const LayoutModel& model) : model_(model) {}
