@@ -1,21 +1,15 @@
 #include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QGroupBox>
-#include <QRadioButton>
 #include <QTest>
 
-#include "app/layout_commands.h"
 #include "app/main_window.h"
 #include "app/route_controls.h"
 #include "app/route_menu.h"
 #include "operation/signal_aspects.h"
 #include "panel/image_button.h"
 #include "panel/panel.h"
-#include "panel/toolbar_frame.h"
-#include "support/layout_fixture.h"
 #include "support/test_session.h"
 
 using kv::test::TestSession;
@@ -37,19 +31,6 @@ void CopyTreeData(const TestSession& t) {
 }
 
 const QString kDemoFolder = QStringLiteral("/data/Data/Layout Folders/Demo Layout");
-
-QByteArray Demo(const TestSession& t, const QString& file) {
-  QFile in(t.dir.path() + kDemoFolder + "/" + file);
-  return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
-}
-
-// Another run of the program on the same program folder.
-struct Run {
-  explicit Run(const TestSession& t) : session(t.session.folder, dialogs, scheduler) {}
-  kv::ScriptedDialogs dialogs;
-  kv::VirtualScheduler scheduler;
-  kv::Session session;
-};
 
 // The demo opened in a main window as the load chain opens it (Operate, relay-stack points).
 std::unique_ptr<kv::MainWindow> OpenDemo(TestSession& t) {
@@ -110,30 +91,6 @@ class DemoLayoutTest : public QObject {
     QCOMPARE(panel.imgSig(1)->toolTip() + panel.imgSig(2)->toolTip(), QStringLiteral("2024"));
   }
 
-  void saveThenReloadGivesTheSamePanel() {
-    TestSession t;
-    CopyTreeData(t);
-    const QStringList files = {"sensor.txt", "label.txt", "image.txt", "signal.txt", "track.txt"};
-    QMap<QString, QByteArray> before;
-    for (const QString& f : files) before[f] = Demo(t, f);
-    {
-      auto main = OpenDemo(t);
-      auto* order = main->findChild<QCheckBox*>("chkOrder");
-      auto* some = main->findChild<QRadioButton*>("optMove_2");
-      order->setCheckState(Qt::PartiallyChecked);
-      some->setChecked(true);
-      main->picScreen().viewport()->setCursor(Qt::CrossCursor);
-      QTest::mouseClick(main->findChild<kv::ImageButton*>("imgBtnSave"), Qt::LeftButton);
-      QCOMPARE(t.dialogs.Transcript().size(), 1);
-      // The panel was brought to rest for the save.
-      QCOMPARE(order->checkState(), Qt::Unchecked);
-      QVERIFY(main->findChild<QRadioButton*>("optMove_0")->isChecked());
-      QCOMPARE(main->picScreen().viewport()->cursor().shape(), Qt::ArrowCursor);
-    }
-    // The demo comes back byte for byte: nothing read is changed by writing it again.
-    for (const QString& f : files) QCOMPARE(Demo(t, f), before[f]);
-  }
-
   // The library holds every aspect the demo's signals can reach (cleared either way), and a
   // click shows it.
   void theDemosSignalsWorkByClick() {
@@ -170,43 +127,6 @@ class DemoLayoutTest : public QObject {
     QCOMPARE(t.dialogs.Transcript().size(), 1);
   }
 
-  void backupFromAToolbarFrame() {
-    TestSession t;
-    CopyTreeData(t);
-    auto main = OpenDemo(t);
-    t.dialogs.QueueButton(kv::msg::kYes);
-    main->findChild<kv::ToolbarFrame*>("fraToolbar_4")->frameClicked();
-    QCOMPARE(t.dialogs.Last().title, QStringLiteral("back up all object files?"));
-    for (const QString f : {"image", "signal", "sensor", "label", "track", "path"}) {
-      QCOMPARE(Demo(t, "copy of " + f + ".txt"), Demo(t, f + ".txt"));
-    }
-  }
-
-  // A new layout opens empty with the widest track; a later run in Modify finds it again.
-  void createThenModifyMyLayout() {
-    TestSession t;
-    t.session.model.ControlSystem = "DC";
-    t.session.model.NewLayout = true;
-    t.dialogs.QueueText("My Layout");
-    {
-      kv::MainWindow main(t.session);
-      main.Load();
-      QCOMPARE(t.session.model.CurGauge, std::uint8_t(10));
-      QCOMPARE(main.picScreen().TemplateOuterWidth(), 10);
-      QCOMPARE(main.picScreen().TemplateInnerWidth(), 8);
-      QCOMPARE(main.findChild<QGroupBox*>("fraToolbar_1")->title(),
-               QStringLiteral("create another of these object types        gauge 10"));
-      QVERIFY(main.windowTitle().endsWith("   My Layout in Kelvarne DC"));
-    }
-    Run modify(t);
-    modify.session.model.ControlSystem = "DC";
-    modify.session.model.ProgMode = kv::kModify;
-    modify.dialogs.QueueText(t.dir.path() + "/My Layout.txt");
-    kv::MainWindow main(modify.session);
-    main.Load();
-    QCOMPARE(modify.session.model.LayoutFolder, t.dir.path() + "/data/Layout Folders/My Layout");
-    QCOMPARE(modify.dialogs.Transcript().size(), 1);
-  }
 };
 
 KV_TEST_MAIN(DemoLayoutTest)
