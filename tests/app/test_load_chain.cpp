@@ -92,6 +92,12 @@ class LoadChainTest : public QObject {
     QCOMPARE(t.session.model.LayoutName, QStringLiteral("Yard"));
     QCOMPARE(kv::test::ReadLayoutFile(t, "path.txt"), QByteArray());
     QCOMPARE(t.dialogs.Transcript().size(), 1);  // the load dialog, nothing else
+    // Neither gauge.txt nor a track unit: the bar's start value, as for a new layout.
+    TestSession bare;
+    kv::test::UseLayout(bare, "Bare");
+    bare.dialogs.QueueText(bare.dir.path() + "/Bare.txt");
+    FakeSteps none(bare);
+    QVERIFY(kv::OpenLayout(bare.session, none) && none.log.contains("gauge 10"));
   }
 
   void cancelInTheLoadDialogEndsBeforeAnythingIsRead() {
