@@ -1,11 +1,14 @@
+#include <QElapsedTimer>
 #include <QTest>
 
 #include "base/box_text.h"
 #include "base/message_catalogue.h"
+#include "base/scheduler.h"
 #include "layout/sundry_files.h"
 #include "support/test_session.h"
 
 using kv::DialogRecord;
+using kv::IntervalTimer;
 using kv::test::TestSession;
 
 namespace {
@@ -180,6 +183,39 @@ class MessageCatalogueTest : public QObject {
     QVERIFY(t.dialogs.Transcript().at(1).text.contains(QStringLiteral("read-only")));
     QCOMPARE(t.dialogs.Transcript().at(2).text, QStringLiteral("DC version"));
     QCOMPARE(t.Read(kv::kVersionFile), QByteArray("\"DCC\"\r\n"));
+  }
+
+  // It ticks only while enabled with an interval, and a tick may stop its own timer.
+  void intervalTimerTicksWhileEnabledWithAnInterval() {
+    kv::VirtualScheduler s;
+    QList<qint64> ticks;
+    IntervalTimer* self = nullptr;
+    IntervalTimer timer(s, [&]() {
+      ticks << s.NowMs();
+      if (ticks.size() == 5) self->SetInterval(0);
+    });
+    self = &timer;
+    s.Advance(100);  // interval 0: off
+    timer.SetInterval(40);
+    s.Advance(130);
+    timer.SetEnabled(false);
+    s.Advance(200);
+    timer.SetEnabled(true);
+    s.Advance(1000);
+    QCOMPARE(ticks, (QList<qint64>{140, 180, 220, 470, 510}));
+    QCOMPARE(s.PendingTasks(), 0);
+  }
+
+  void realSchedulerRunsTasksAfterTheirDelay() {
+    kv::RealScheduler s;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 ranAt = -1;
+    s.After(30, [&]() { ranAt = clock.elapsed(); });
+    s.Cancel(s.After(10, [&]() { ranAt = -99; }));
+    QVERIFY(s.WaitFor(1000, [&]() { return ranAt >= 0; }));
+    QVERIFY2(ranAt >= 29 && ranAt < 200, qPrintable(QString::number(ranAt)));
+    QVERIFY(!s.WaitFor(20));
   }
 };
 
