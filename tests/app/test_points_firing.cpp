@@ -127,12 +127,10 @@ class PointsFiringTest : public QObject {
     QTest::addColumn<QString>("system");
     QTest::addColumn<QString>("caption");
     QTest::newRow("255: its firing number does not fit") << "DC" << "255";
-    QTest::newRow("300") << "DC" << "300";
     QTest::newRow("no leading number") << "DC" << "x12";
     QTest::newRow("negative") << "DCC + DC" << "-2";
     QTest::newRow("DCC 256") << "DCC" << "256L";
     QTest::newRow("DCC without a side") << "DCC" << "12";
-    QTest::newRow("DCC side only") << "DCC" << "L";
     QTest::newRow("DCC number not a number") << "DCC" << "1xR";
   }
   void captionsThatNameNoSolenoidAreRefused() {

@@ -125,22 +125,6 @@ class BoardWindowTest : public QObject {
     QCOMPARE(kv::BoxText(t.dialogs.Last().text), why);
   }
 
-  // A card not there at the start is looked for, not polled, and connects once plugged in.
-  void aMissingCardIsLookedForButNotPolled() {
-    Panel p(QSet<int>{});
-    QCOMPARE(p.Text("Label1"), QStringLiteral("Card 0 not found"));
-    QVERIFY(!p.form2->Timer1().Running());
-    p.t.scheduler.Advance(3000);
-    p.board.SetPresentAddresses({0});
-    p.t.scheduler.Advance(3050);
-    QCOMPARE(p.board.Log(), (QStringList{"0 OpenDevice(0) = -1", "3000 OpenDevice(0) = -1",
-                                         "6000 OpenDevice(0) = 0", "6050 ReadAllDigital() = 0",
-                                         "6050 ReadAllAnalog() = 0, 0", "6050 ReadCounter(1) = 0",
-                                         "6050 ReadCounter(2) = 0"}));
-    QCOMPARE(p.Text("Label1"), QStringLiteral("Card 0 connected"));
-    QVERIFY(!p.form2->Lost());
-  }
-
   void pollingShowsInputsAndCounters() {
     Panel p;
     p.board.SetInputs({.digital = 0b10110,

@@ -54,10 +54,8 @@ class DcKnobBoxTest : public QObject {
     Rig r;
     QCOMPARE(r.Shown(1), PictureColour(false, 0));
     QCOMPARE(r.box->lblPwm(1)->text(), QStringLiteral("0"));
-    for (int i = 1; i <= 7; ++i) {
-      QTest::mouseClick(r.Knob(1), Qt::RightButton);
-      QCOMPARE(r.Shown(1), PictureColour(false, i));
-    }
+    for (int i = 1; i <= 7; ++i) QTest::mouseClick(r.Knob(1), Qt::RightButton);
+    QCOMPARE(r.Shown(1), PictureColour(false, 7));
     QCOMPARE(r.box->lblPwm(1)->text() + r.box->lblPwm(2)->text(), QStringLiteral("1000"));
     QCOMPARE(r.board.Log().last(), QStringLiteral("0 OutputAnalogChannel(1, 210)"));
   }
