@@ -98,8 +98,9 @@ void RouteRecorder::PickEntryExit(int index) {
 
 void RouteRecorder::RecordPath() {
   LayoutModel& m = session_.model;
-  m.PathRec[0].clear();
-  m.PathRec[2] = TrackHeading();
+  // A right click before the first number takes back to the heading, not to nothing: a line
+  // without its heading could not be read back.
+  m.PathRec[0] = m.PathRec[2] = TrackHeading();
   m.PathRec[3].clear();
   m.PathRec[4].clear();
   m.ClockOn = false;

@@ -117,6 +117,7 @@ class RoutesTest : public QObject {
     QAction* record = Menu(r).mnuPathRec();
     QVERIFY(record->isVisible() && r.main->picScreen().lblTrk(7)->isVisible());
     QCOMPARE(record->text(), QStringLiteral("A to B "));
+    Click(r, r.main->picScreen().lblTrk(7), Qt::RightButton);  // nothing to take back yet
     Units(r, {3, 4, 5});
     QCOMPARE(r.main->windowTitle(), QStringLiteral("double-click final line number"));
     QCOMPARE(record->text(), QStringLiteral("A to B  line track units are 3,4,5,  "));
