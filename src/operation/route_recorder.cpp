@@ -221,10 +221,12 @@ void RouteRecorder::SignalClicked(int index, Qt::MouseButton button) {
   const bool reverse = button == Qt::RightButton;
   const auto item = RouteSignalItem(*number, reverse);
   if (!item) {
-    // Filed, it would work another signal's coil.
+    // Filed, it would work another signal's coil. The question comes again, so that a route
+    // whose only signal this was can still be filed.
     Busy busy(busy_);
     session_.dialogs.MessageBox(texts::SignalNotTaken(coil), msg::kInformation,
                                 texts::SignalNotTakenTitle());
+    SignalsPhase(!m.PathRec[4].isEmpty());
     return;
   }
   m.SigIdx = static_cast<std::uint8_t>(index);
