@@ -7,6 +7,7 @@
 #include "operation/route_items.h"
 #include "operation/route_texts.h"
 #include "operation/routes.h"
+#include "operation/signal_aspects.h"
 #include "panel/panel.h"
 
 namespace kv {
@@ -16,9 +17,6 @@ namespace {
 constexpr std::int32_t kPickedNumber = 0x00FF00;  // green
 // mnuPathRec shows the end of the record: at most this many characters.
 constexpr int kPathRecordShown = 175;
-// A signal item above 126 reads as a coil recorded with the right button, so a coil above it
-// cannot be recorded.
-constexpr int kHighestSignalCoil = 126;
 
 // Entrance and exit labels are black and all in capitals.
 bool IsEntryExitLabel(const LabelControl* label) {
@@ -67,8 +65,9 @@ void RouteRecorder::PickEntryExit(int index) {
   const QString title = m.EntryName + QStringLiteral(" to ") + m.ExitName + QLatin1Char(' ');
   Busy busy(busy_);
   const RouteTable& table = routes_.Table();
-  if (m.ProgMode == kModify && table.AnyTicked()) {
-    // No route is recorded while routes are set: back to Operate, where they can be cleared.
+  if (m.ProgMode != kOperate && table.AnyTicked()) {
+    // No route is recorded while routes are set: back to Operate, where they can be cleared
+    // (there, the pair sets or clears the route between them).
     m.ProgMode = kOperate;
     if (hooks_.showModeToolbars) hooks_.showModeToolbars();
     ShowMessage(session_, 18);
@@ -99,8 +98,9 @@ void RouteRecorder::PickEntryExit(int index) {
 
 void RouteRecorder::RecordPath() {
   LayoutModel& m = session_.model;
-  m.PathRec[0].clear();
-  m.PathRec[2] = TrackHeading();
+  // A right click before the first number takes back to the heading, not to nothing: a line
+  // without its heading could not be read back.
+  m.PathRec[0] = m.PathRec[2] = TrackHeading();
   m.PathRec[3].clear();
   m.PathRec[4].clear();
   m.ClockOn = false;
@@ -213,16 +213,26 @@ void RouteRecorder::SignalClicked(int index, Qt::MouseButton button) {
   LayoutModel& m = session_.model;
   const QString coil = signal->toolTip();
   const auto number = LeadingNumberOf(coil);
-  // A fixed signal has no coil; a coil above 126 would read back as another, worked reversed.
-  if (!number || *number > kHighestSignalCoil) {
+  // A fixed signal has no coil.
+  if (!number) {
     session_.dialogs.Beep();
+    return;
+  }
+  const bool reverse = button == Qt::RightButton;
+  const auto item = RouteSignalItem(*number, reverse);
+  if (!item) {
+    // Filed, it would work another signal's coil. The question comes again, so that a route
+    // whose only signal this was can still be filed.
+    Busy busy(busy_);
+    session_.dialogs.MessageBox(texts::SignalNotTaken(coil), msg::kInformation,
+                                texts::SignalNotTakenTitle());
+    SignalsPhase(!m.PathRec[4].isEmpty());
     return;
   }
   m.SigIdx = static_cast<std::uint8_t>(index);
   m.PointSide = coil;
   m.SolenoidNo = static_cast<std::uint8_t>(*number);
-  AddToPathLine(4, SignalHeading(),
-                button == Qt::LeftButton ? coil : QString::number(*number + 128));
+  AddToPathLine(4, SignalHeading(), reverse ? QString::number(*item) : coil);
   ShowPathRecord();
   Busy busy(busy_);
   SignalsPhase(true);

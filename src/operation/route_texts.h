@@ -54,6 +54,17 @@ inline QString PathFileNotWritten(const QString& error) {
   return QStringLiteral("%1\nThe route was not filed; path.txt is as it was.").arg(error);
 }
 
+// A signal whose coil a route cannot hold.
+inline QString SignalNotTakenTitle() {
+  return QStringLiteral("signal not taken");
+}
+inline QString SignalNotTaken(const QString& coil) {
+  return QStringLiteral(
+             "Coil %1 is above 126: a route reads such a number as a lower coil recorded with "
+             "the right button (coil + 128), so this signal cannot be put in a route.")
+      .arg(coil);
+}
+
 // Message 11's title and suggestion, about items of a route that lack their closing comma.
 inline QString LostItems(const QString& title, const QStringList& items) {
   return QStringLiteral(

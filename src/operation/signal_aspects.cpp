@@ -1,12 +1,13 @@
 #include "operation/signal_aspects.h"
 
 #include "layout/layout_model.h"
+#include "operation/signal_coils.h"
 
 namespace kv {
 
 namespace {
-constexpr int kHighestCoil = 126;
 constexpr int kReverseOffset = 128;
+constexpr int kHighestItem = 255;  // an item is read as a byte
 
 bool Is(QChar c, const char* letters) {
   for (const char* l = letters; *l; ++l) {
@@ -88,6 +89,13 @@ QString SetOnAspect(const QString& picture, const QString& storedAspect) {
 SignalItem SplitSignalNo(int item) {
   if (item > kHighestCoil) return {item - kReverseOffset, true};
   return {item, false};
+}
+
+std::optional<int> RouteSignalItem(int coil, bool sigReverse) {
+  const int item = sigReverse ? coil + kReverseOffset : coil;
+  const SignalItem back = SplitSignalNo(item);
+  if (item > kHighestItem || back.coil != coil || back.sigReverse != sigReverse) return {};
+  return item;
 }
 
 }  // namespace kv

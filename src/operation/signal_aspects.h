@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace kv {
 
@@ -42,5 +43,9 @@ struct SignalItem {
   bool sigReverse = false;
 };
 SignalItem SplitSignalNo(int item);
+// The item a route records for `coil`: the coil, or coil + 128 for the alternative aspect.
+// Nothing when SplitSignalNo would read it back as another coil (a coil above 126, as a DCC
+// accessory may have) or it would not fit a byte.
+std::optional<int> RouteSignalItem(int coil, bool sigReverse);
 
 }  // namespace kv

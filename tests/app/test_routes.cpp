@@ -20,7 +20,7 @@ constexpr int kNo = kv::msg::kNo;
 struct FakePlayer final : kv::SoundPlayer {
   explicit FakePlayer(QStringList* calls) : calls(calls) {}
   void Close() override {}
-  void Play(const QString& file) override { *calls << file.section('/', -1); }
+  void Play(const QString& file) override { *calls << file.section('/', -3); }
   QStringList* calls;
 };
 
@@ -117,6 +117,7 @@ class RoutesTest : public QObject {
     QAction* record = Menu(r).mnuPathRec();
     QVERIFY(record->isVisible() && r.main->picScreen().lblTrk(7)->isVisible());
     QCOMPARE(record->text(), QStringLiteral("A to B "));
+    Click(r, r.main->picScreen().lblTrk(7), Qt::RightButton);  // nothing to take back yet
     Units(r, {3, 4, 5});
     QCOMPARE(r.main->windowTitle(), QStringLiteral("double-click final line number"));
     QCOMPARE(record->text(), QStringLiteral("A to B  line track units are 3,4,5,  "));
@@ -143,7 +144,7 @@ class RoutesTest : public QObject {
                  "12L,14R,\"\r\n\"signal solenoids are \"\r\n" +
                  Route("X to Y ", "2,"));
     QCOMPARE(Entries(r), (QStringList{"A to A ", "A to B ", "X to Y "}));
-    QCOMPARE(sounds, QStringList{"sound27.wav"});
+    QCOMPARE(sounds, QStringList{"data/sundries/sound27.wav"});
     QVERIFY(!record->isVisible() && r.t.session.model.ClockOn && !r.t.session.model.Recording);
     QVERIFY2(r.main->windowTitle().contains("Yard in Kelvarne DCC"),
              qPrintable(r.main->windowTitle()));
@@ -151,9 +152,10 @@ class RoutesTest : public QObject {
     QCOMPARE(r.main->picScreen().lblTrk(4)->BackColor(), kv::kTrackNumberBack);
 
     // C to D: unit 6, No to points, the signal with the left and the right button (a fixed
-    // one beeps and is not taken), a double-click ending the units.
+    // one beeps; coil 130A, read back as coil 2 reversed, is refused), a double-click ending
+    // the units.
     r.t.dialogs.ClearTranscript();
-    for (int answer : {kYes, kNo, kYes, kYes, kNo, kYes}) r.t.dialogs.QueueButton(answer);
+    for (int answer : {kYes, kNo, kYes, kYes, kYes, kNo, kYes}) r.t.dialogs.QueueButton(answer);
     r.ClickLabel(5, Qt::LeftButton);
     r.ClickLabel(6, Qt::LeftButton);
     kv::Panel& panel = r.main->picScreen();
@@ -162,6 +164,10 @@ class RoutesTest : public QObject {
                        panel.mapFromScene(panel.lblTrk(6)->sceneBoundingRect().center()));
     QCOMPARE(r.main->windowTitle(), QStringLiteral("click [unlock] route signals"));
     Click(r, panel.imgSig(2));
+    panel.imgSig(2)->setToolTip("130A");
+    Click(r, panel.imgSig(2));
+    QCOMPARE(r.t.dialogs.Transcript().at(4).title + '|' + r.t.dialogs.Last().text,
+             QStringLiteral("signal not taken|       any signals on this path?"));
     Click(r, panel.imgSig(1));
     QCOMPARE(r.t.dialogs.Last().text, QStringLiteral("       any more signals on this path?"));
     Click(r, panel.imgSig(1), Qt::RightButton);
@@ -289,18 +295,19 @@ class RoutesTest : public QObject {
     QCOMPARE(Signal1(r), dcc ? QStringLiteral("C3R2x.bmp 5A") : QStringLiteral("C3R2x.bmp 20"));
   }
 
-  // Outside Modify mode the entrance and the exit set the route between them, and clear it
-  // again; a blocked or unknown pair, or any pair in Create mode, shows message 12. In Modify
-  // mode with a route set, message 18 and back to Operate.
+  // In Operate mode the entrance and the exit set the route between them, and clear it again;
+  // a blocked or unknown pair shows message 12. In Modify or Create mode with a route set,
+  // message 18 and back to Operate.
   void labelPairsSetRoutesOutsideModify() {
     OperatingRig r("DC");
-    BuildYard(r, Route("A to B ", "3,") + Route("C to D ", "3,"));
+    BuildYard(r, Route("A to B ", "3,4,") + Route("C to D ", "4,3,"));
     const auto pair = [&r](int entry, int exit) {
       r.ClickLabel(entry, Qt::LeftButton);
       r.ClickLabel(exit, Qt::LeftButton);
     };
     pair(1, 2);
     QCOMPARE(Entries(r), (QStringList{"A to B  ticked", "C to D  blocked"}));
+    QCOMPARE(Tag(r, 1), QStringLiteral("2"));
     pair(5, 6);
     pair(2, 1);
     QCOMPARE(kv::test::Titles(r.t.dialogs),
@@ -308,10 +315,12 @@ class RoutesTest : public QObject {
                           "If 'B to A ' is unlisted in ENTRY to EXIT"}));
     QCOMPARE(r.t.dialogs.Last().text,
              QStringLiteral("click 'modify', then click B and A labels again"));
-    r.t.session.model.ProgMode = kv::kModify;
-    pair(5, 6);
-    QCOMPARE(r.t.dialogs.Last().title, QStringLiteral("new path aborted"));
-    QCOMPARE(r.t.session.model.ProgMode, kv::kOperate);
+    for (int mode : {kv::kModify, kv::kCreate}) {
+      r.t.session.model.ProgMode = static_cast<std::uint8_t>(mode);
+      pair(5, 6);
+      QCOMPARE(r.t.dialogs.Last().title, QStringLiteral("new path aborted"));
+      QCOMPARE(r.t.session.model.ProgMode, kv::kOperate);
+    }
     pair(1, 2);
     QCOMPARE(Entries(r), (QStringList{"A to B ", "C to D "}));
   }
