@@ -13,8 +13,7 @@ using kv::test::OperatingRig;
 namespace {
 constexpr std::int32_t kRed = 255;
 
-// A layout with points labels 12 and 20 (for the relay stack) or 12L (for DCC) and an
-// entrance label A, the points labels shown as the number button shows them.
+// Points labels 12 (or `first`) and 20, entrance label A, shown as the number button shows them.
 void AddPointsLabels(OperatingRig& r, const QString& first = QStringLiteral("12")) {
   r.AddLabel(1, first, kRed, 1500, 1500);
   r.AddLabel(2, QStringLiteral("20"), kRed, 3000, 1500);

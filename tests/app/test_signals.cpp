@@ -46,8 +46,7 @@ QByteArray SignalRecords(OperatingRig& r) {
   return bytes;
 }
 
-// imgBtnSig in Modify mode choosing `file` of the signal library, or a file elsewhere by its
-// real path ("" cancels).
+// imgBtnSig choosing `file` of the signal library or a real path elsewhere ("" cancels).
 bool Create(OperatingRig& r, const QString& file) {
   const int before = r.t.session.model.SignalCount;
   r.t.dialogs.QueueText(file.isEmpty() || file.startsWith('/') ? file : r.t.Path(kSig + file));

@@ -11,8 +11,7 @@ using Button = kv::LocoControl::Button;
 
 namespace {
 
-// A layout with four locos and latching F0, F1, F3 to F12 (F2 momentary), driven through a
-// link to a fake box on the virtual clock.
+// Four locos, F2 momentary, the rest latching, through a link to a fake box on the virtual clock.
 struct Rig {
   kv::test::TestSession t;
   std::shared_ptr<kv::test::FakeLineLog> log = std::make_shared<kv::test::FakeLineLog>();

@@ -26,8 +26,7 @@ using kv::TrackEnds;
 
 namespace {
 
-// The panel under its toolbars with the editor and the create buttons, in Modify mode, on a
-// layout "My Layout" in the program folder.
+// The panel under its toolbars with the editor and the create buttons, in Modify mode.
 struct Editing {
   Editing() {
     kv::test::UseLayout(t);

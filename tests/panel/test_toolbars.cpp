@@ -24,8 +24,7 @@ using kv::ToolbarFrame;
 
 namespace {
 
-// The panel with its slide bars under the four toolbar frames, as the main window holds them,
-// with one track unit so that a repaint can be seen.
+// The panel under the four toolbar frames as the main window holds them, one track unit on it.
 struct Toolbars {
   Toolbars() {
     auto* column = new QVBoxLayout(&host);
