@@ -76,9 +76,8 @@ class HardwareMonitorTest : public QObject {
     r.t.scheduler.RunUntilIdle();
     r.link.SendLocoSpeed({0xC4, 0xD2}, 0x84);
     r.link.SendFunctionGroup(0x20, {0xC4, 0xD2}, 0x12);
-    emit r.link.bytesIn(Hex("0104"));  // an answer in pieces, as a serial line brings it
-    emit r.link.bytesIn(Hex("0561"));
-    emit r.link.bytesIn(Hex("82E3"));
+    for (const char* piece : {"0104", "0561", "82E3"})  // an answer in pieces, as a line brings it
+      emit r.link.bytesIn(Hex(piece));
     QCOMPARE(r.Lines(),
              (QStringList{
                  "   1.000 s  to box    F0 F0                    version request",
@@ -137,10 +136,10 @@ class HardwareMonitorTest : public QObject {
     }
     r.board.WriteAllDigital(0);
     QCOMPARE(r.monitor.Entries().size(), std::size_t(HardwareMonitor::kKeptFrames + 2));
-    QCOMPARE(r.monitor.Entries().front().text, QStringLiteral("outputs 6: solenoid 6 selected"));
-    QCOMPARE(r.monitor.Entries().back().text, QStringLiteral("outputs off"));
-    QCOMPARE(r.monitor.Entries().at(1).text, QStringLiteral("loco 3 speed stop forward"));
-    QCOMPARE(r.monitor.Entries().at(2).text, QStringLiteral("loco 3 speed step 1 forward"));
+    const auto& kept = r.monitor.Entries();
+    QCOMPARE(QStringList({kept.front().text, kept.at(1).text, kept.at(2).text, kept.back().text}),
+             QStringList({"outputs 6: solenoid 6 selected", "loco 3 speed stop forward",
+                          "loco 3 speed step 1 forward", "outputs off"}));
   }
 
   // The window: lamps and the number they form, inputs read while shown, the log saved.
@@ -168,8 +167,8 @@ class HardwareMonitorTest : public QObject {
     QCOMPARE(window.lines().rowCount(), 0);
     r.t.scheduler.Advance(kv::MonitorLines::kRefreshMs - kv::MonitorWindow::kInputPollMs);
     QCOMPARE(window.lines().rowCount(), 2);
-    QVERIFY(Find<kv::Lamp>(&window, "lampInput_3")->Lit());
-    QVERIFY(!Find<kv::Lamp>(&window, "lampInput_2")->Lit());
+    QVERIFY(Find<kv::Lamp>(&window, "lampInput_3")->Lit() &&
+            !Find<kv::Lamp>(&window, "lampInput_2")->Lit());
     QCOMPARE(Find<QProgressBar>(&window, "barAnalog_2")->text(), QStringLiteral("analogue 2: 200"));
     window.hide();
     QVERIFY(!window.InputPoll().Running());
