@@ -2,7 +2,6 @@
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
 #include <QtEndian>

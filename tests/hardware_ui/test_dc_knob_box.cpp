@@ -1,5 +1,4 @@
 #include <QImage>
-#include <QLabel>
 #include <QTest>
 #include <memory>
 

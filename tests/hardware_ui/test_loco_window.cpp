@@ -3,7 +3,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
-#include <QToolButton>
 
 #include "hardware/dcc_link.h"
 #include "hardware/ui/loco_window.h"

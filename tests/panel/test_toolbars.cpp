@@ -1,5 +1,4 @@
 #include <QBoxLayout>
-#include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
