@@ -1,7 +1,6 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QTest>
 
 #include "hardware/dcc_link.h"
@@ -93,35 +92,6 @@ class LocoWindowTest : public QObject {
     QVERIFY(!r.w.AddMode() && r.Get("fraControl")->isVisible());
     QVERIFY(r.Get<QLineEdit>("txtChip")->text().isEmpty() &&
             r.Get<QListWidget>("lstLoco")->count() == 2);
-  }
-
-  void speedButtonsStandTallAndSayWhatTheyDo() {
-    Rig r;
-    auto* five = r.Get<QPushButton>("cmdLoco_5");
-    auto* stop = r.Get<QPushButton>("cmdLoco_0");
-    QCOMPARE(five->toolTip(), QStringLiteral("select train engine"));
-    QTest::mouseClick(five, Qt::LeftButton);
-    QCOMPARE(r.t.dialogs.Last().text, QStringLiteral("no train engine selected"));
-    r.Trigger("mnuUnitA_0");  // the list is sorted: 1234 first
-    QCOMPARE(r.w.findChild<QMenu*>("mnuList_1")->title() + "|" +
-                 r.w.findChild<QAction*>("mnuChip")->text(),
-             QStringLiteral("1234|chip 1234"));
-    QTest::mouseClick(five, Qt::LeftButton);
-    QCOMPARE(QPoint(five->height(), stop->height()),
-             QPoint(LocoWindow::kTallHeight, LocoWindow::kRestHeight));
-    QCOMPARE(QStringList({five->toolTip(), r.Get("cmdLoco_6")->toolTip(), stop->toolTip()}),
-             QStringList({"right-click STOP", "left-click GO", ""}));
-    QTest::mouseClick(r.Get("cmdLoco_12"), Qt::RightButton);
-    QCOMPARE(QPoint(five->height(), stop->height()),
-             QPoint(LocoWindow::kRestHeight, LocoWindow::kTallHeight));
-    QTest::mouseClick(r.Get("imgDir"), Qt::LeftButton);
-    QVERIFY(r.w.ShowsDirectionStandIn() &&
-            r.Get("imgDir")->toolTip().contains("\\data\\vm110\\DCClogoL.bmp"));
-    r.Trigger("mnuUnitB_1");
-    QVERIFY(r.w.findChild<QMenu*>("mnuList_0")->title() == "4567" &&
-            !r.w.findChild<QAction*>("mnuUnitA_1")->isEnabled());
-    QCOMPARE(r.Frames(), (QStringList{"e4 12 c4 d2 05 e5", "e4 12 c4 d2 00 e0", "e4 12 c4 d2 80 60",
-                                      "e5 43 c4 d2 d1 d7 b6"}));
   }
 
   void functionBoxes() {
