@@ -64,26 +64,6 @@ class LocoControlTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void chipGivesAddressBytes_data() {
-    QTest::addColumn<QString>("chip");
-    QTest::addColumn<QString>("stop");
-    QTest::newRow("0100") << "0100"
-                          << "0 e4 12 c0 64 00 52";
-    QTest::newRow("0099") << "0099"
-                          << "0 e4 12 00 63 00 95";
-    QTest::newRow("1234") << "1234"
-                          << "0 e4 12 c4 d2 00 e0";
-  }
-  void chipGivesAddressBytes() {
-    QFETCH(QString, chip);
-    QFETCH(QString, stop);
-    Rig r;
-    r.Drive(chip);
-    QCOMPARE(r.Frames(), QStringList());  // picking the train engine sends nothing
-    r.loco.PressSpeed(9, Button::kRight);
-    QCOMPARE(r.Frames(), QStringList{stop});
-  }
-
   void speedAndDirection() {
     Rig r;
     r.Drive("1234");

@@ -23,10 +23,6 @@ using kv::test::Find;
 
 namespace {
 
-QByteArray Hex(const char* text) {
-  return QByteArray::fromHex(text);
-}
-
 template <typename Board>
 std::unique_ptr<Board> MakeBoard(kv::Scheduler& scheduler) {
   if constexpr (std::is_constructible_v<Board, kv::Scheduler&>) {
@@ -65,41 +61,6 @@ class HardwareMonitorTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // On line: what went to the box and what came back, time-stamped, in words.
-  void framesBothWaysInWords() {
-    Rig<kv::NoBoard> r;
-    r.m.BoxPort = 1;
-    r.link.OpenDccBox();
-    QVERIFY(r.link.Online());
-    r.m.PointSide = QStringLiteral("12L");
-    QVERIFY(r.link.ThrowSolenoidDcc(12));
-    r.t.scheduler.RunUntilIdle();
-    r.link.SendLocoSpeed({0xC4, 0xD2}, 0x84);
-    r.link.SendFunctionGroup(0x20, {0xC4, 0xD2}, 0x12);
-    for (const char* piece : {"0104", "0561", "82E3"})  // an answer in pieces, as a line brings it
-      emit r.link.bytesIn(Hex(piece));
-    QCOMPARE(r.Lines(),
-             (QStringList{
-                 "   1.000 s  to box    F0 F0                    version request",
-                 "   1.005 s  from box  02 10 36 24              interface version: hardware 1.0, "
-                 "software 3.6",
-                 "   1.005 s  to box    52 04 88 DE              accessory 12 L on",
-                 "   2.005 s  to box    52 04 80 D6              accessory 12 L off",
-                 "   2.255 s  to box    E4 12 C4 D2 84 64        loco 1234 speed step 5 forward",
-                 "   2.255 s  to box    E4 20 C4 D2 12 C0        loco 1234 functions F0-F4: F0 F2",
-                 "   2.255 s  from box  01 04 05                 command sent",
-                 "   2.255 s  from box  61 82 E3                 command not supported"}));
-    QCOMPARE(r.monitor.ModemState(), QStringLiteral("DCC box: modem ON, port 1"));
-
-    // Half an answer when the port went is shown as such, not read into the next port's.
-    emit r.link.bytesIn(Hex("01"));
-    emit r.link.linkLost();
-    emit r.link.bytesIn(Hex("010405"));
-    QCOMPARE(r.Lines().mid(8),
-             (QStringList{"   2.255 s  from box  01                       incomplete answer",
-                          "   2.255 s  from box  01 04 05                 command sent"}));
-  }
-
   // With no box and no board: what would have been sent, the board's changes adding up.
   void offLineShowsWhatWouldHaveBeenSent() {
     Rig<kv::NoBoard> r;
