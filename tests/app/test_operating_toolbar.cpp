@@ -2,7 +2,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTest>
 
@@ -25,12 +24,6 @@ QScrollBar* Wait(OperatingRig& r) { return Find<QScrollBar>(r.main.get(), "hsbWa
 QLabel* Label(OperatingRig& r, const QString& name) { return Find<QLabel>(r.main.get(), name); }
 kv::IndicatorCheckBox* ChkWait(OperatingRig& r) {
   return Find<kv::IndicatorCheckBox>(r.main.get(), "chkWait");
-}
-
-void MoveOver(QWidget* widget, QPoint at) {
-  QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
-  QCoreApplication::sendEvent(widget, &move);
 }
 }  // namespace
 
@@ -230,32 +223,6 @@ class OperatingToolbarTest : public QObject {
     dcc.Click("imgBtnTog_0");
     QVERIFY(loco.isVisible());
     QCOMPARE(int(dcc.t.session.model.ProgMode), int(kv::kCreate));
-  }
-
-  void mouseMovesOverThePanelBringUpTheLocoWindow_data() {
-    QTest::addColumn<QString>("target");
-    for (const char* target : {"surface", "label", "imgBtnNo_0", "hsbLenzNo"}) {
-      QTest::newRow(target) << target;
-    }
-  }
-  void mouseMovesOverThePanelBringUpTheLocoWindow() {
-    QFETCH(QString, target);
-    OperatingRig r("DCC");
-    r.AddLabel(1, "B", 0, 1500, 1500);
-    QWidget loco;
-    r.main->RegisterLocoWindow(&loco);
-    kv::Panel& panel = r.main->picScreen();
-    if (target == QLatin1String("surface")) {
-      MoveOver(panel.viewport(), QPoint(600, 400));
-    } else if (target == QLatin1String("label")) {
-      MoveOver(panel.viewport(), panel.mapFromScene(panel.Label(1)->sceneBoundingRect().center()));
-    } else if (target == QLatin1String("hsbLenzNo")) {
-      Find<QScrollBar>(r.main.get(), target)->setValue(40);
-      QCOMPARE(r.Title("fraLenzNo"), QStringLiteral("solenoid 40L"));
-    } else {
-      MoveOver(r.Control(target), QPoint(2, 2));
-    }
-    QVERIFY(loco.isVisible());
   }
 
   // A board pulled out is announced, the knobs stop, and it is looked for every 3 s.

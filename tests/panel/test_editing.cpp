@@ -4,9 +4,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QTest>
-#include <QWheelEvent>
 
 #include "base/session.h"
 #include "panel/image_button.h"
@@ -128,64 +126,6 @@ class EditingTest : public QObject {
     QCOMPARE(e.panel().viewport()->cursor().shape(), Qt::CrossCursor);
   }
 
-  void theGaugeBarsArrowsStepTheWayTheyPoint() {
-    Editing e;
-    auto* bar = e.Find<QScrollBar>("vsbGauge");
-    const QPoint down(bar->width() / 2, bar->height() - 4);
-    const QPoint up(bar->width() / 2, 4);
-    QList<int> seen{bar->value()};  // at the top
-    QTest::mouseClick(bar, Qt::LeftButton, {}, down);
-    seen << bar->value();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, up);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, up);
-    seen << bar->value();
-    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);  // the groove below the slider
-    seen << bar->value();
-    // The wheel steps one gauge a notch, up for a wider one.
-    const QPointF middle(bar->width() / 2.0, bar->height() / 2.0);
-    QWheelEvent notch(middle, bar->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton, {},
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(bar, &notch);
-    QCOMPARE(seen << bar->value(), (QList<int>{10, 9, 10, 7, 8}));
-  }
-
-  void theGaugeBarsSliderHasRoomToBeDragged() {
-    Editing e;
-    auto* bar = e.Find<QScrollBar>("vsbGauge");
-    const auto slider = [bar](int gauge) {
-      QStyleOptionSlider o;
-      o.initFrom(bar);
-      o.subControls = QStyle::SC_All;
-      o.orientation = Qt::Vertical;
-      o.minimum = bar->minimum();
-      o.maximum = bar->maximum();
-      o.sliderPosition = o.sliderValue = gauge;
-      o.singleStep = bar->singleStep();
-      o.pageStep = bar->pageStep();
-      o.upsideDown = bar->invertedAppearance();
-      return bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarSlider,
-                                          bar);
-    };
-    // 3 pixels a gauge at least, from 10 at the top down to 1.
-    QVERIFY2(slider(1).top() - slider(10).top() >= 27,
-             qPrintable(QString::number(slider(1).top())));
-    QTest::mousePress(bar, Qt::LeftButton, {}, slider(10).center());
-    QTest::mouseMove(bar, slider(4).center());
-    QCOMPARE(bar->value(), 4);
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, slider(4).center());
-  }
-
-  void theTrackButtonCreatesOnlyWithTheLeftButtonInModify() {
-    Editing e;
-    e.Click("imgBtnTrk", Qt::RightButton);
-    QCOMPARE(e.panel().viewport()->cursor().shape(), Qt::CrossCursor);
-    e.m().ProgMode = kv::kOperate;
-    e.Click("imgBtnTrk");
-    e.Click("imgBtnAws");
-    QVERIFY(!e.m().TrackCount && !e.m().SensorCount && !e.panel().linBlack(1) &&
-            !e.panel().txtAws(1));
-  }
-
   void oneMovesThePictureUnderThePointer() {
     Editing e;
     kv::test::WriteBitmap(e.t, "\\data\\shed.bmp");
@@ -231,17 +171,6 @@ class EditingTest : public QObject {
     QCOMPARE(Line(e.panel().TrackPosition(1)), QLineF(750, 600, 3750, 1500));
     QCOMPARE(e.panel().linColor(1)->line(), QLineF(750, 600, 3750, 1500));
     QCOMPARE(e.panel().TopLeft(PanelObject::kTrackNumber, 1), QPointF(2250, 1050));
-  }
-
-  void thePointerIsTakenToWholeTwipsHalfToEven() {
-    Editing e;
-    e.Sensor(1, 0, 0);
-    e.editor->optMove_MouseUp(1);
-    e.editor->ObjectClick(PanelObject::kSensor, 1, Qt::LeftButton);
-    e.editor->picScreen_MouseDown(Qt::LeftButton, {1000.5, 2001.5});
-    QCOMPARE(e.panel().SensorPosition(1), QPointF(1000, 2002));
-    e.editor->picScreen_MouseMove(Qt::LeftButton, {-0.5, 2.5});
-    QCOMPARE(e.panel().SensorPosition(1), QPointF(0, 2));
   }
 
   void deletingUnitThreeOfFiveRewritesTrackFileAndUndoPutsItBack() {

@@ -105,36 +105,6 @@ class TestLabelDialog : public QObject {
   }
   void init() { QFile::remove(storeDir.path() + QStringLiteral("/Kelvarne/Kelvarne.conf")); }
 
-  void opensWithNothingToType_data() {
-    QTest::addColumn<QString>("system");
-    QTest::addColumn<QString>("points");
-    // clang-format off
-    QTest::newRow("DCC") << "DCC" << "Points location label [No. + L or R]";
-    QTest::newRow("DC") << "DC" << "Solenoid No. [NOT odd]";
-    QTest::newRow("DCC + DC") << "DCC + DC" << "Solenoid No. [NOT odd]";
-    // clang-format on
-  }
-  void opensWithNothingToType() {
-    QFETCH(QString, system);
-    Rig r(system);
-    r.Open(-1);
-    QCOMPARE(r.d().windowTitle(), QStringLiteral("Label Dialog"));
-    QFETCH(QString, points);
-    QStringList captions;
-    for (const char* name : {"Label1", "Option1_0", "Option1_1", "Option1_2", "Label3"}) {
-      captions << Find<QWidget>(&r.d(), name)->property("text").toString();
-    }
-    QCOMPARE(captions,
-             QStringList({"Select the purpose of this label, then enter the text required.",
-                          "Entrance / Exit location", points, "General purpose",
-                          "You may select the Font for this label by clicking Font below"}));
-    QCOMPARE(QStringList({r.Button(0)->text(), r.Button(1)->text(), r.Button(2)->text()}),
-             QStringList({"OK", "Font", "Cancel"}));
-    QVERIFY(!r.Option(0)->isChecked() && !r.Option(1)->isChecked() && !r.Option(2)->isChecked());
-    QVERIFY(!r.Text1()->isEnabled() && !r.Button(0)->isEnabled() && !r.Button(1)->isEnabled());
-    QCOMPARE(r.d().Purpose(), -1);
-  }
-
   // Keys typed into Text1 go through the rules; a refused one beeps; the preview follows.
   void typingInText1() {
     Rig r(QStringLiteral("DCC"));
@@ -175,19 +145,6 @@ class TestLabelDialog : public QObject {
     r.Open(1, QStringLiteral("12"));
     r.Button(0)->click();
     QVERIFY(!r.d().isVisible() && r.d().result() == QDialog::Accepted);
-  }
-
-  // Cancel, Escape and the close box all give -1.
-  void cancelled() {
-    Rig r(QStringLiteral("DC"));
-    for (const auto& close : std::initializer_list<std::function<void(Rig&)>>{
-             [](Rig& r) { r.Button(2)->click(); },
-             [](Rig& r) { QTest::keyClick(r.Text1(), Qt::Key_Escape); },
-             [](Rig& r) { r.d().close(); }}) {
-      r.Open(0, QStringLiteral("x"));
-      close(r);
-      QVERIFY(r.d().Purpose() == -1 && !r.d().isVisible());
-    }
   }
 
   void noControlSystemAsksOnTheSecondDigit() {
@@ -265,24 +222,6 @@ class TestLabelDialog : public QObject {
     QCOMPARE(r.t.session.model.LabelCount, 2);
     QCOMPARE(StoreText(), QStringLiteral("[Settings]\nGPcolor=8388608\nGPfontName=Arial\n"
                                          "GPfontSize=14\nNXfontName=Courier New\nNXfontSize=12\n"));
-  }
-
-  // A getter reads the store only while its cache is empty; a setter writes only a change.
-  void settingsCache() {
-    QSettings store(QStringLiteral("Kelvarne"), QStringLiteral("Kelvarne"));
-    store.setValue(QStringLiteral("Settings/GPfontName"), QStringLiteral("Verdana"));
-    store.setValue(QStringLiteral("Settings/PMfontSize"), QStringLiteral("large"));
-    store.sync();
-    kv::LabelSettings s;
-    QCOMPARE(s.FontName(2), QStringLiteral("Verdana"));
-    QCOMPARE(s.FontSize(1), 10);
-    store.setValue(QStringLiteral("Settings/GPfontName"), QStringLiteral("Tahoma"));
-    store.sync();
-    QCOMPARE(s.FontName(2), QStringLiteral("Verdana"));
-    s.SetFontName(2, QStringLiteral("Verdana"));
-    QCOMPARE(QSettings("Kelvarne", "Kelvarne").value("Settings/GPfontName").toString(), "Tahoma");
-    s.SetFontName(2, QStringLiteral("Arial"));
-    QCOMPARE(QSettings("Kelvarne", "Kelvarne").value("Settings/GPfontName").toString(), "Arial");
   }
 
   // New labels stack down the visible panel's left edge; a save starts them again.
