@@ -55,7 +55,8 @@ struct OperatingRig {
     look.fontName = QStringLiteral("Arial");
     look.fontSize = 10;
     main->picScreen().LoadLabel(i, look, x, y);
-    t.session.model.LabelCount = static_cast<std::uint8_t>(std::max<int>(i, t.session.model.LabelCount));
+    t.session.model.LabelCount =
+        static_cast<std::uint8_t>(std::max<int>(i, t.session.model.LabelCount));
   }
   // A click on label i where the window shows it.
   void ClickLabel(int i, Qt::MouseButton button) {
@@ -69,6 +70,13 @@ struct OperatingRig {
   QString Title(const QString& frame) { return Find<QGroupBox>(main.get(), frame)->title(); }
   QWidget* Control(const QString& name) { return Find<QWidget>(main.get(), name); }
   bool Shown(const QString& name) { return Control(name)->isVisible(); }
+  // Those of `names` that show, in order.
+  QString Showing(const QStringList& names) {
+    QStringList shown;
+    for (const QString& name : names)
+      if (Shown(name)) shown << name;
+    return shown.join(' ');
+  }
   bool InFront(const QString& name) { return IsInFront(Control(name)); }
   RecordingBoard& Board() { return static_cast<RecordingBoard&>(main->board().library()); }
   // The board's calls with their times counted from the rig's start.
@@ -82,7 +90,8 @@ struct OperatingRig {
   QStringList Frames() {
     QStringList lines;
     for (const FakeLineLog::Write& w : line->writes)
-      lines << QString::number(w.atMs - start) + QLatin1Char(' ') + QString::fromLatin1(w.bytes.toHex(' '));
+      lines << QString::number(w.atMs - start) + QLatin1Char(' ') +
+                   QString::fromLatin1(w.bytes.toHex(' '));
     return lines;
   }
   qint64 Now() const { return t.scheduler.NowMs() - start; }

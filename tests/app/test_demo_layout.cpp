@@ -1,12 +1,9 @@
-#include <QAction>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QTest>
 
 #include "app/main_window.h"
-#include "app/route_controls.h"
-#include "app/route_menu.h"
 #include "operation/signal_aspects.h"
 #include "panel/image_button.h"
 #include "panel/panel.h"
@@ -111,22 +108,6 @@ class DemoLayoutTest : public QObject {
     QCOMPARE(panel.imgSig(2)->toolTip(), "26");
     QCOMPARE(t.dialogs.Transcript().size(), 1);  // the load dialog only
   }
-
-  // Either route from A locks the other out; the goods route shares no track and is set too.
-  void theDemosRoutesShowTheInterlocking() {
-    TestSession t;
-    CopyTreeData(t);
-    auto main = OpenDemo(t);
-    kv::RouteMenu& menu = main->routes().menu();
-    menu.mnuList(1)->trigger();
-    menu.mnuList(2)->trigger();
-    QVERIFY(!menu.mnuList(0)->isEnabled() && menu.mnuList(1)->isChecked() &&
-            menu.mnuList(2)->isChecked());
-    QCOMPARE(menu.mnuList(0)->toolTip(), QStringLiteral("blocked by A to PLATFORM 2"));
-    QCOMPARE(main->picScreen().imgSig(1)->PicturePath().section('/', -1), "C3Y2x.bmp");
-    QCOMPARE(t.dialogs.Transcript().size(), 1);
-  }
-
 };
 
 KV_TEST_MAIN(DemoLayoutTest)

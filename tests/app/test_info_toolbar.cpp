@@ -2,10 +2,8 @@
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
-#include <QtEndian>
 
 #include "app/application.h"
 #include "app/help_opener.h"
@@ -108,21 +106,6 @@ class InfoToolbarTest : public QObject {
     QTest::mousePress(r.Button("imgBtnAbout"), Qt::LeftButton);
     QVERIFY(about->isVisible());
     QCOMPARE(r.sounds.size(), 6);
-  }
-
-  // The shipped sounds are short PCM wave files that any player takes.
-  void theShippedSoundsAreShortWaves() {
-    for (const char* name : {"telephone.wav", "sound27.wav"}) {
-      QFile file(QFINDTESTDATA(QStringLiteral("../../data/sundries/") + QLatin1String(name)));
-      QVERIFY2(file.open(QIODevice::ReadOnly), name);
-      const QByteArray wave = file.readAll();
-      QCOMPARE(wave.left(16) + wave.mid(20, 2) + wave.mid(34, 6),
-               QByteArray("RIFF") + wave.mid(4, 4) + "WAVEfmt " + QByteArray("\1\0\x10\0data", 8));
-      const quint32 bytes = qFromLittleEndian<quint32>(wave.constData() + 40);
-      QCOMPARE(qsizetype(bytes), wave.size() - 44);
-      const double seconds = bytes / double(qFromLittleEndian<quint32>(wave.constData() + 28));
-      QVERIFY2(seconds > 0.3 && seconds < 2.0, name);
-    }
   }
 
   void theWordProcessorButton_data() {

@@ -1,15 +1,11 @@
 #include <QAction>
 #include <QLabel>
-#include <QScrollBar>
 #include <QTest>
 
 #include "app/application.h"
 #include "hardware/ui/loco_window.h"
 #include "layout/sundry_files.h"
 #include "operating_rig.h"
-#include "panel/grid.h"
-#include "panel/image_button.h"
-#include "panel/panel_toolbars.h"
 #include "support/layout_fixture.h"
 
 using kv::test::Find;
@@ -25,25 +21,6 @@ class MainWindowPartsTest : public QObject {
 
  private slots:
   void initTestCase() { qputenv("KELVARNE_BOARD", "recording"); }
-
-  // The panel fills the host under the toolbars.
-  void thePanelFillsTheHostUnderTheToolbars() {
-    OperatingRig r("DC", 0, kv::kModify);
-    QVERIFY(r.Control("panelHost")->isAncestorOf(&r.main->picScreen()));
-    for (const char* name : {"hsbScreen", "vsbScreen", "lblPerCent_1", "lblPerCent_2"}) {
-      QVERIFY2(r.Control("panelHost")->isAncestorOf(r.Control(name)) && r.Shown(name), name);
-    }
-    QVERIFY(r.main->picScreen().width() > 1000 && r.main->picScreen().height() > 500);
-    QVERIFY(r.Control("fraToolbar_2")->isAncestorOf(r.Control("imgBtnScroll_6")));
-    QTest::mousePress(r.Control("imgBtnScroll_6"), Qt::LeftButton);
-    r.t.scheduler.Advance(120);
-    QTest::mouseRelease(r.Control("imgBtnScroll_6"), Qt::LeftButton);
-    QCOMPARE(r.main->picScreen().Origin(), QPointF(0, 60));
-    QCOMPARE(Find<QScrollBar>(r.main.get(), "vsbScreen")->value(), 60);
-    QVERIFY(r.Control("fraToolbar_3")->isAncestorOf(r.Control("imgBtnGrid")));
-    r.Click("imgBtnGrid");
-    QVERIFY(r.main->panelToolbars().grid().GridOn && r.Shown("hsbGrid"));
-  }
 
   // The board's test panel loads hidden, the DC box shows in the panel's top right corner
   // clear of its slide bar, and the strip fits the screen.
@@ -101,18 +78,6 @@ class MainWindowPartsTest : public QObject {
     QVERIFY(r.InFront("imgBtnTog_5") && !r.InFront("imgBtnTog_6"));
     r.t.scheduler.Advance(5'000);
     QCOMPARE(r.main->windowTitle(), kBase + "DCC   modem OFF");
-  }
-
-  void offLineShowsNoModem() {
-    OperatingRig r("DCC + DC");
-    r.t.session.model.ShowBytes = true;  // nothing to show off-line
-    r.main->UpdateCaption();
-    QCOMPARE(r.main->windowTitle(), kBase + "DCC + DC   modem OFF");
-    QCOMPARE(Find<QLabel>(r.main.get(), "lblArray")->text(), QStringLiteral("no modem"));
-    QVERIFY(r.InFront("imgBtnTog_5"));
-    QVERIFY(!Find<kv::ImageButton>(r.main.get(), "imgBtnTog_5")->pixmap().isNull());
-    QVERIFY(!Find<kv::ImageButton>(r.main.get(), "imgBtnTog_6")->pixmap().isNull());
-    QVERIFY(r.line->opened.isEmpty());
   }
 
   void theLocoWindowComesUpWhenOperatingWithDcc_data() {

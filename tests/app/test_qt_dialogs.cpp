@@ -1,9 +1,6 @@
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFontDialog>
-#include <QInputDialog>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -55,18 +52,6 @@ class QtDialogsTest : public QObject {
     QTEST(dialogs.MessageBox("text", style, "title"), "answer");
     QCOMPARE(shownIcon, icon);
     QCOMPARE(hand.titles, QStringList{"title"});
-  }
-
-  void closedInputAndFileDialogsAnswerNothing() {
-    DialogHand hand([](QWidget* dialog) {
-      if (auto* input = qobject_cast<QInputDialog*>(dialog)) input->setTextValue("typed, closed");
-      dialog->close();
-    });
-    QtDialogs dialogs;
-    QCOMPARE(dialogs.InputBox("prompt", "title", "default"), QString());
-    QCOMPARE(dialogs.OpenFileName("Load", "project files (*.txt)|*.txt", 1, QDir::tempPath()),
-             QString());
-    QCOMPARE(hand.titles, (QStringList{"title", "Load"}));
   }
 
   // A missing family keeps its name; colour and underline only with the effects.

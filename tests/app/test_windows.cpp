@@ -1,5 +1,4 @@
 #include <QGroupBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -19,19 +18,6 @@ class WindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void startWindowShowsItsButtons() {
-    TestSession t;
-    kv::StartWindow form0(t.session, nullptr);
-    QCOMPARE(form0.windowTitle(), QStringLiteral("Kelvarne"));
-    QStringList shown;
-    for (int i = 0; i < 3; ++i) {
-      auto* b = Find<QPushButton>(&form0, QStringLiteral("cmdSelect_%1").arg(i));
-      shown << b->text() + " " + b->toolTip();
-    }
-    QCOMPARE(shown, (QStringList{"&Create Off-line", "&Modify Off-line", "&Operate On-line"}));
-    QVERIFY(!Find<QLabel>(&form0, "imgIcon")->pixmap().isNull());
-  }
-
   void onlyALeftClickStarts() {
     TestSession t;
     int opened = 0;

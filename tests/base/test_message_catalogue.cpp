@@ -107,16 +107,6 @@ class MessageCatalogueTest : public QObject {
     QCOMPARE(t.session.Ended(), answer == 2);
   }
 
-  void message11KeepsTheCurrentStyle() {
-    TestSession t;
-    FillValues(t.session.model);
-    t.session.model.MsgStyle = 48;
-    kv::ShowMessage(t.session, 11);
-    kv::ShowMessage(t.session, 11);  // after any message: OK button, no icon
-    QCOMPARE(t.dialogs.Transcript().at(0).style, 48);
-    QCOMPARE(t.dialogs.Last().style, 0);
-  }
-
   void message1StoresTheToolTip() {
     TestSession t;
     FillValues(t.session.model);
@@ -128,18 +118,6 @@ class MessageCatalogueTest : public QObject {
     QCOMPARE(t.dialogs.Last().title, QStringLiteral("My Layout\\image.txt"));
     QCOMPARE(t.dialogs.Last().text, QStringLiteral("type the tool-tip-text you want below"));
     QCOMPARE(t.dialogs.Last().defaultText, QString());
-  }
-
-  void numbersOutsideTheTableShowNothing() {
-    TestSession t;
-    FillValues(t.session.model);
-    t.session.model.MsgStyle = 64;
-    t.session.model.MsgAnswer = 6;
-    for (int n : {0, 8, 21, -1, 255}) kv::ShowMessage(t.session, n);
-    QVERIFY(t.dialogs.Transcript().isEmpty());
-    QCOMPARE(QList<int>({t.session.model.MsgStyle, t.session.model.MsgAnswer}),
-             QList<int>({64, 6}));
-    QCOMPARE(t.session.model.MsgTitle, QString());
   }
 
   void controlSystemChoiceLoopsUntilValidOrEmpty() {

@@ -30,8 +30,7 @@ class PtyPorts final : public kv::DccPorts {
   QStringList devices_;
 };
 
-// The real link, real time and a real pseudo-terminal on port 1, with the simulated box at its
-// far end. Exact times are the virtual clock's to check: here only their order and rough size.
+// The real link, time and pseudo-terminal on port 1 to the simulated box: times in order only.
 struct Rig {
   Rig() {
     QString error;

@@ -154,18 +154,6 @@ class DccLinkTest : public QObject {
     QCOMPARE(r.t.dialogs.Unscripted(), 0);
   }
 
-  void aPortThatIsNotThereAsksAtOnce() {
-    Rig r;
-    r.m.BoxPort = 9;
-    r.log->refuse << "/dev/fake1";
-    r.t.dialogs.QueueText("2");  // refuses to open
-    r.t.dialogs.QueueText("0");
-    r.link.OpenDccBox();
-    QCOMPARE(r.t.scheduler.NowMs(), 0);
-    QCOMPARE(r.t.dialogs.Transcript().size(), 2);
-    QVERIFY(r.log->opened.isEmpty());
-  }
-
   // Cancel: off-line for this run; BoxPort (the relay stack's on "DCC + DC") and port.txt keep it.
   void cancelIsOffLineForThisRunOnly() {
     Rig r;
@@ -247,18 +235,6 @@ class DccLinkTest : public QObject {
                                 Hex("52408F9D"), Hex("52408795")}));
     // 0: on at 0, off at 400; 5 waits for 0 to settle (650), off at 1050; 255 from 1300 for 1 s.
     QCOMPARE(r.Times(), (QList<qint64>{0, 400, 650, 1050, 1300, 2300}));
-  }
-
-  void throwsThatCannotBeFiredSendNothing() {
-    Rig r;
-    r.Connect();
-    QVERIFY(!r.Throw(12, ""));  // no side
-    QVERIFY(!r.Throw(12, "12"));
-    QVERIFY(!r.Throw(256, "12L"));
-    QVERIFY(!r.Throw(-1, "12L"));
-    r.t.scheduler.Advance(5'000);
-    QVERIFY(r.log->writes.isEmpty());
-    QVERIFY(!r.link.Busy());
   }
 
   // Pulled out mid-throw: nothing more is written, the waiting throw is dropped, the modem off.

@@ -11,8 +11,7 @@ using Button = kv::LocoControl::Button;
 
 namespace {
 
-// A layout with four locos and latching F0, F1, F3 to F12 (F2 momentary), driven through a
-// link to a fake box on the virtual clock.
+// Four locos, F2 momentary, the rest latching, through a link to a fake box on the virtual clock.
 struct Rig {
   kv::test::TestSession t;
   std::shared_ptr<kv::test::FakeLineLog> log = std::make_shared<kv::test::FakeLineLog>();
@@ -65,26 +64,6 @@ class LocoControlTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void chipGivesAddressBytes_data() {
-    QTest::addColumn<QString>("chip");
-    QTest::addColumn<QString>("stop");
-    QTest::newRow("0100") << "0100"
-                          << "0 e4 12 c0 64 00 52";
-    QTest::newRow("0099") << "0099"
-                          << "0 e4 12 00 63 00 95";
-    QTest::newRow("1234") << "1234"
-                          << "0 e4 12 c4 d2 00 e0";
-  }
-  void chipGivesAddressBytes() {
-    QFETCH(QString, chip);
-    QFETCH(QString, stop);
-    Rig r;
-    r.Drive(chip);
-    QCOMPARE(r.Frames(), QStringList());  // picking the train engine sends nothing
-    r.loco.PressSpeed(9, Button::kRight);
-    QCOMPARE(r.Frames(), QStringList{stop});
-  }
-
   void speedAndDirection() {
     Rig r;
     r.Drive("1234");

@@ -1,5 +1,4 @@
 #include <QImage>
-#include <QLabel>
 #include <QTest>
 #include <memory>
 
@@ -15,8 +14,7 @@ QRgb PictureColour(bool reverse, int position) {
   return qRgb(reverse ? 200 : 0, 20 * position, 100);
 }
 
-// The DC box over the relay stack's board, the knob pictures of the program folder painted in
-// their own colours.
+// The DC box over the relay stack's board, the program folder's knob pictures in their colours.
 struct Rig : kv::test::RelayRig {
   explicit Rig(bool withPictures = true) {
     for (int p = 0; withPictures && p <= 15; ++p) {

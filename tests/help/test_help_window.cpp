@@ -56,9 +56,8 @@ class HelpWindowTest : public QObject {
     HelpWindow w;
     w.Load(ShippedManual());
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QCOMPARE(w.windowTitle(), QStringLiteral("3D-Kelvarne HELP"));
     auto* menu = Find<QMenu>(&w, QStringLiteral("mnuContents"));
-    QCOMPARE(menu->title(), QStringLiteral("Contents"));
+    QCOMPARE(w.windowTitle() + "|" + menu->title(), QStringLiteral("3D-Kelvarne HELP|Contents"));
     QStringList items;
     for (QAction* a : menu->actions()) items << a->text();
     QCOMPARE(items, kContents);
@@ -70,8 +69,8 @@ class HelpWindowTest : public QObject {
         const int i = pass == 0 ? n : int(kContents.size()) - 1 - n;
         Choose(w, i);
         const QTextCursor selected = w.RichTextBox()->textCursor();
-        QCOMPARE(selected.selectedText(), kContents[i]);
-        QCOMPARE(selected.block().text(), kContents[i]);
+        QCOMPARE(QStringList({selected.selectedText(), selected.block().text()}),
+                 QStringList(2, kContents[i]));
         QCOMPARE(selected.block().blockFormat().headingLevel(), 2);
         QVERIFY2(SelectionTop(w) >= 0 && SelectionTop(w) < 40, qPrintable(kContents[i]));
         if (pass == 0) QVERIFY(selected.position() > previous);
@@ -97,13 +96,13 @@ class HelpWindowTest : public QObject {
     QCOMPARE(w.RichTextBox()->textCursor().selectedText(), QStringLiteral("TRASH"));
     QVERIFY(SelectionTop(w) >= 0 && SelectionTop(w) < 40);
     Choose(w, 11);
-    QCOMPARE(w.RichTextBox()->textCursor().selectedText(), QStringLiteral("Data"));
-    QCOMPARE(w.RichTextBox()->textCursor().selectionStart(), 22);
+    QCOMPARE(w.RichTextBox()->textCursor().selectedText() +
+                 QString::number(w.RichTextBox()->textCursor().selectionStart()),
+             QStringLiteral("Data22"));
     Choose(w, 5);
-    QVERIFY(!w.RichTextBox()->textCursor().hasSelection());
+    QVERIFY(!w.RichTextBox()->textCursor().hasSelection() &&
+            w.RichTextBox()->verticalScrollBar()->value() > 0);
     QCOMPARE(w.RichTextBox()->textCursor().position(), w.TextLength());
-    QScrollBar* bar = w.RichTextBox()->verticalScrollBar();
-    QVERIFY(bar->value() > 0);
   }
 
   // The whole text is laid out as the window opens, so that a jump to the last chapter at once
@@ -130,8 +129,7 @@ class HelpWindowTest : public QObject {
     w.resize(900, 800);
     QCoreApplication::processEvents();
     QCOMPARE(w.RichTextBox()->size(), small + QSize(300, 300));
-    QVERIFY(w.close());
-    QVERIFY(!w.isVisible());
+    QVERIFY(w.close() && !w.isVisible());
   }
 };
 

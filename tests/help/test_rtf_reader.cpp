@@ -1,7 +1,6 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 
 #include "help/rtf/rtf_reader.h"
@@ -43,14 +42,6 @@ QString Text(const QByteArray& rtf, kv::RtfReadResult* result = nullptr) {
   if (result) *result = r;
   // The raw text keeps no-break blanks and line separators; paragraphs end in a line feed.
   return document.toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-}
-
-// The character format of the first character of `text` in the document.
-QTextCharFormat FormatOf(const QTextDocument& document, const QString& text) {
-  QTextCursor found = document.find(text, 0, QTextDocument::FindCaseSensitively);
-  if (found.isNull()) qFatal("no %s in the document", qPrintable(text));
-  found.setPosition(found.selectionStart() + 1);
-  return found.charFormat();
 }
 
 }  // namespace
@@ -113,37 +104,6 @@ class RtfReaderTest : public QObject {
     QTEST(Text(rtf, &result), "text");
     QCOMPARE(result.complete, complete);
     QCOMPARE(result.rtf, rtf.startsWith("{\\rtf"));
-  }
-
-  void keepsTheFormatting() {
-    QTextDocument document;
-    ReadRtf(kWordProcessorLetter, &document);
-    const QTextBlock heading = document.firstBlock();
-    QCOMPARE(heading.blockFormat().headingLevel(), 1);
-    QCOMPARE(heading.blockFormat().topMargin(), 16.0);  // 240 twips
-    const QTextCharFormat title = FormatOf(document, QStringLiteral("Timetable"));
-    QCOMPARE(title.fontWeight(), int(QFont::Bold));
-    QCOMPARE(title.fontPointSize(), 16.0);
-    QCOMPARE(title.fontFamilies().toStringList(), QStringList{QStringLiteral("Arial")});
-    const QTextCharFormat body = FormatOf(document, QStringLiteral("Trains"));
-    QCOMPARE(body.fontWeight(), int(QFont::Normal));  // \plain
-    QCOMPARE(body.fontPointSize(), 12.0);
-    QCOMPARE(body.fontFamilies().toStringList(), QStringList{QStringLiteral("Times New Roman")});
-    QCOMPARE(FormatOf(document, QStringLiteral("Red")).foreground().color(), QColor(192, 0, 0));
-    QVERIFY(!FormatOf(document, QStringLiteral("line")).hasProperty(QTextFormat::ForegroundBrush));
-    QVERIFY(FormatOf(document, QStringLiteral("the link")).fontUnderline());
-    const QTextBlockFormat item = heading.next().next().blockFormat();
-    QCOMPARE(item.leftMargin(), 48.0);
-    QCOMPARE(item.textIndent(), -24.0);
-
-    ReadRtf("{\\rtf1\\pard\\qc\\sa300\\b\\i\\ul\\strike\\super x\\plain y\\par}", &document);
-    const QTextCharFormat x = FormatOf(document, QStringLiteral("x"));
-    QVERIFY(x.fontItalic() && x.fontUnderline() && x.fontStrikeOut());
-    QCOMPARE(x.verticalAlignment(), QTextCharFormat::AlignSuperScript);
-    const QTextCharFormat y = FormatOf(document, QStringLiteral("y"));
-    QVERIFY(!y.fontItalic() && !y.fontUnderline() && !y.fontStrikeOut());
-    QCOMPARE(document.firstBlock().blockFormat().alignment(), Qt::Alignment(Qt::AlignHCenter));
-    QCOMPARE(document.firstBlock().blockFormat().bottomMargin(), 20.0);
   }
 
   // Every cut of a real document, and bytes changed at random in it, read without a crash or

@@ -1,4 +1,3 @@
-#include <QFile>
 #include <QTest>
 
 #include "layout/loco_files.h"

@@ -6,7 +6,6 @@
 #include "panel/panel.h"
 #include "support/test_session.h"
 
-using kv::LineControl;
 using kv::Panel;
 using kv::PanelObject;
 using kv::test::TestSession;
@@ -39,39 +38,6 @@ class PanelObjectsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void trackLinesTakeTheirWidthsAndStylesFromTheGauge_data() {
-    QTest::addColumn<int>("gauge");
-    QTest::addColumn<int>("outer");
-    QTest::addColumn<int>("inner");
-    QTest::addColumn<bool>("dashed");
-    QTest::addColumn<int>("innerColour");
-    QTest::newRow("tunnel") << 1 << 1 << 1 << true << 0x000000;
-    QTest::newRow("gauge 2") << 2 << 2 << 1 << false << 0xFFFFFF;
-    QTest::newRow("gauge 3") << 3 << 3 << 1 << false << 0xFFFFFF;
-    QTest::newRow("gauge 10") << 10 << 10 << 8 << false << 0xFFFFFF;
-  }
-  void trackLinesTakeTheirWidthsAndStylesFromTheGauge() {
-    QFETCH(int, gauge);
-    QFETCH(int, outer);
-    QFETCH(int, inner);
-    QFETCH(bool, dashed);
-    TestSession t;
-    Panel panel(t.session);
-    panel.LoadTrack(4, {120, 450, 720, 450}, gauge);
-    LineControl* black = panel.linBlack(4);
-    LineControl* colour = panel.linColor(4);
-    QCOMPARE(QList<int>({black->BorderWidth(), colour->BorderWidth(), black->pen().width(),
-                         colour->pen().width()}),
-             QList<int>({outer, inner, outer, inner}));
-    QVERIFY(black->pen().isCosmetic() && colour->pen().isCosmetic());
-    const Qt::PenStyle style = dashed ? Qt::DashLine : Qt::SolidLine;
-    QVERIFY(black->pen().style() == style && colour->pen().style() == style);
-    QCOMPARE(black->pen().color(), QColor(Qt::black));
-    QTEST(int(colour->pen().color().rgb() & 0xFFFFFF), "innerColour");
-    QVERIFY(colour->zValue() > black->zValue());
-    QCOMPARE(panel.lblTrk(4)->toolTip(), QStringLiteral("4"));
-  }
-
   void aTrackUnitIsDrawnBlackEdgedAtItsPixelWidth() {
     // A gauge-10 unit along y = 1500 twips (100 px): 10 black-edged pixel rows, 8 white inside.
     ShownPanel s;
@@ -112,35 +78,6 @@ class PanelObjectsTest : public QObject {
     panel.LoadTrack(1, {0, 0, 3000, 3000}, 10);
     panel.LoadLabel(3, entry, 0, 0);
     QVERIFY(panel.Label(3)->zValue() > panel.linColor(1)->zValue());
-  }
-
-  void picturesKeepTheirPixelSizeWhereverTheyStand() {
-    ShownPanel s;
-    const QString path = s.t.dir.filePath(QStringLiteral("data/Shed.bmp"));
-    WriteBitmap(path, QSize(20, 10), Qt::red);
-    QString error;
-    QVERIFY(s.panel.LoadImage(1, QStringLiteral("\\DATA\\shed.BMP"), "Goods shed", 150, 300,
-                              true, &error));
-    QVERIFY(error.isEmpty());
-    QCOMPARE(s.panel.ImagePosition(1), QPointF(150, 300));
-    QCOMPARE(s.panel.imgImage(1)->toolTip(), QStringLiteral("Goods shed"));
-    const QImage shot = s.Shot();
-    QCOMPARE(QList<QRgb>({shot.pixel(10, 20), shot.pixel(29, 29), shot.pixel(30, 20),
-                          shot.pixel(10, 30), shot.pixel(9, 20)}),
-             QList<QRgb>({qRgb(255, 0, 0), qRgb(255, 0, 0), Grey(), Grey(), Grey()}));
-  }
-
-  void aPictureOnTopCoversTheTrackAndOneBelowDoesNot() {
-    ShownPanel s;
-    const QString path = s.t.dir.filePath(QStringLiteral("data/blue.bmp"));
-    WriteBitmap(path, QSize(40, 40), Qt::blue);
-    s.panel.LoadTrack(1, {0, 600, 6000, 600}, 10);  // across y = 40 px
-    QVERIFY(s.panel.LoadImage(1, path, "", 300, 300, false, nullptr));
-    QVERIFY(s.panel.LoadImage(2, path, "", 1500, 300, true, nullptr));
-    const QImage shot = s.Shot();
-    QCOMPARE(shot.pixel(30, 40), qRgb(255, 255, 255));  // track over picture 1
-    QCOMPARE(shot.pixel(30, 35), qRgb(0, 0, 0));  // its black edge too
-    QCOMPARE(shot.pixel(110, 40), qRgb(0, 0, 255));  // picture 2 over the track
   }
 
   void aMissingPictureIsReportedButKeepsItsPlace() {
@@ -235,19 +172,6 @@ class PanelObjectsTest : public QObject {
     panel.PlaceTrackNumber(4);  // not loaded: passed over
   }
 
-  void repaintSkipsLinesOutsideTheSevenTrackColours() {
-    TestSession t;
-    Panel panel(t.session);
-    for (int i = 1; i <= 3; ++i) panel.LoadTrack(i, {0, 75.0 * i, 750, 75.0 * i}, 5);
-    t.session.model.TrackCount = 4;  // one more than loaded: passed over
-    panel.linBlack(2)->SetBorderColor(0x123456);
-    panel.linBlack(3)->SetBorderColor(0xFFFF00);  // cyan
-    panel.RepaintTrackLines();
-    QCOMPARE(QList<int>({panel.TrackRepaints(1), panel.TrackRepaints(2), panel.TrackRepaints(3),
-                         panel.linBlack(2)->BorderColor(), panel.linBlack(3)->BorderColor()}),
-             QList<int>({1, 0, 1, 0x123456, 0xFFFF00}));
-  }
-
   void clicksReachTheObjectUnderThePointer() {
     ShownPanel s;
     s.panel.LoadLabel(1, {"12L", 255, false, false, false, "", 10}, 150, 150);  // hidden
@@ -277,30 +201,6 @@ class PanelObjectsTest : public QObject {
     QTest::mouseClick(port, Qt::LeftButton, {}, QPoint(12, 12));
     QCOMPARE(screenDown.size(), 2);
     QCOMPARE(screenDown[1][1].toPointF(), QPointF(300 + 180, 60 + 180));
-  }
-
-  void aMovedObjectIsDrawnWhereALoadedOneIs() {
-    // A sensor, a label and a track number loaded at a third of a pixel and moved look as
-    // they do loaded where they went.
-    const auto draw = [](kv::Panel& panel, double x, double y) {
-      panel.LoadSensor(1, x, y);
-      panel.LoadLabel(1, {"PLATFORM", 0, false, false, false, "", 8}, x, y + 300);
-      panel.LoadTrack(1, {x, y + 900, x + 3000, y + 900}, 6);
-      panel.PlaceTrackNumber(1);
-    };
-    ShownPanel there;
-    there.t.session.model.ShowNumbers = true;
-    draw(there.panel, 3000, 2400);
-    ShownPanel moved;
-    moved.t.session.model.ShowNumbers = true;
-    draw(moved.panel, 1000, 155);
-    moved.Shot();
-    const QPointF by(2000, 2245);
-    moved.panel.SetTopLeft(PanelObject::kSensor, 1, moved.panel.SensorPosition(1) + by);
-    moved.panel.SetTopLeft(PanelObject::kLabel, 1, moved.panel.LabelPosition(1) + by);
-    moved.panel.SetTrackEnds(1, {3000, 3300, 6000, 3300});
-    moved.panel.PlaceTrackNumber(1);
-    QCOMPARE(moved.Shot(), there.Shot());
   }
 };
 

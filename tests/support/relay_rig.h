@@ -8,8 +8,7 @@
 
 namespace kv::test {
 
-// A relay stack on an open recording board, on "DC" (or the system and port given), with a
-// dwell of 1000 ms; the board's log starts empty.
+// A relay stack on an open recording board, "DC" unless told, dwell 1000 ms, an empty log.
 struct RelayRig {
   explicit RelayRig(const QString& system = QStringLiteral("DC"), int port = 0) {
     t.session.model.ControlSystem = system;
