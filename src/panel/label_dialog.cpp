@@ -12,6 +12,7 @@
 
 #include "base/message_catalogue.h"
 #include "base/session.h"
+#include "layout/record_codec.h"
 #include "panel/label_settings.h"
 #include "panel/label_texts.h"
 
@@ -143,6 +144,8 @@ void LabelDialog::Reset() {
   Text1_->setEnabled(false);
   cmdOKFontCan_[1]->setEnabled(false);
   Label3_->setEnabled(false);
+  // Keys typed before a purpose is picked go to the purposes, not to Cancel (a space closed it).
+  Option1_[kEntryExit]->setFocus();
 }
 
 int LabelDialog::GetLabel() {
@@ -257,6 +260,12 @@ void LabelDialog::ChooseFont() {
   FontChoice font{preview_.fontName, preview_.fontSize,  preview_.bold,
                   preview_.italic,   preview_.underline, preview_.colour};
   if (session_.dialogs.ChooseFont(&font, purpose_ == kGeneralPurpose)) {
+    // A font name the label file cannot hold would stop every save: the label keeps its font.
+    RecordWriter record;
+    if (!record.Str(font.name).Ok()) {
+      Tell(texts::FontNotStorable(record.Error()));
+      font.name = preview_.fontName;
+    }
     preview_.colour = font.colour;
     preview_.bold = font.bold;
     preview_.italic = font.italic;

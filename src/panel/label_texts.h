@@ -53,6 +53,11 @@ inline QString PointsMustBeRed() {
   return QStringLiteral("Solenoid location labels MUST be Red");
 }
 
+inline QString FontNotStorable(const QString& reason) {
+  return QStringLiteral("The font's name cannot be kept in a layout: %1. The label keeps its font.")
+      .arg(reason);
+}
+
 // The rules of OK.
 inline QString UpperCaseIsForEntryExit() {
   return QStringLiteral(

@@ -143,8 +143,11 @@ class TestLabelDialog : public QObject {
     QVERIFY(r.Last().kind == DialogRecord::kBeep && r.d().isVisible());
     // Each label starts its number afresh: the odd one just refused does not refuse this one.
     r.Open(1, QStringLiteral("12"));
-    r.Button(0)->click();
+    QTest::mouseClick(r.Button(0), Qt::LeftButton);
     QVERIFY(!r.d().isVisible() && r.d().result() == QDialog::Accepted);
+    r.Open(-1);
+    QTest::keyClick(r.d().focusWidget(), Qt::Key_Space);  // typed before picking a purpose
+    QVERIFY(r.d().isVisible());
   }
 
   void noControlSystemAsksOnTheSecondDigit() {
@@ -188,6 +191,9 @@ class TestLabelDialog : public QObject {
     QVERIFY(preview->contentsRect().height() >= QFontMetrics(preview->font()).height());
     QCOMPARE(shown.size() > 1 ? r.Last().text : QString(), message);
     QCOMPARE(r.bars->labels().settings().GPcolor(), purpose == 2 ? colour : 0);
+    r.t.dialogs.QueueFont(FontChoice{"Noto 明朝", 10, false, false, false, colour});
+    r.Button(1)->click();  // a name the label file cannot hold: the font stays
+    QCOMPARE(r.d().Preview().fontName, QStringLiteral("Arial"));
   }
 
   // With nothing stored a points label takes the default font, in red; it shows at once.
