@@ -23,6 +23,8 @@ cmake --build "$build" --target "${targets[@]/#/fuzz_}"
 findings=$build/findings
 rm -rf "$findings" && mkdir -p "$findings"
 export QT_QPA_PLATFORM=offscreen
+# The readers' files go to memory where there is a tmpfs: a save syncs each file to disk.
+[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # fuzz_one NAME: runs one target; its verdict goes to $findings/NAME.verdict.
