@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -31,7 +32,7 @@ void CopyTreeData(const TestSession& t) {
 
 QByteArray Bytes(const QString& path) {
   QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  return QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -59,6 +60,7 @@ class BadFilesTest : public QObject {
                                 << false;
     QTest::newRow("5 MB") << "track.txt" << QByteArray(5 << 20, '7') << false;
     QTest::newRow("folder") << "image.txt" << QByteArray("<folder>") << true;
+    QTest::newRow("named pipe") << "label.txt" << QByteArray("<pipe>") << true;
     QTest::newRow("unreadable") << "sensor.txt" << QByteArray("<unreadable>") << true;
   }
   void openAndSave() {
@@ -74,6 +76,8 @@ class BadFilesTest : public QObject {
     const QByteArray good = whole ? QByteArray() : before[file];
     if (tail == "<folder>") {
       QVERIFY(QFile::remove(bad) && QDir().mkdir(bad));
+    } else if (tail == "<pipe>") {
+      QVERIFY(QFile::remove(bad) && mkfifo(qPrintable(bad), 0644) == 0);
     } else if (tail == "<unreadable>") {
       QVERIFY(QFile::setPermissions(bad, {}));
     } else {
