@@ -6,6 +6,8 @@ KV_SHOW_PACKAGES=(xvfb openbox imagemagick)
 # Building the Debian package: dpkg-shlibdeps (dpkg-dev) and file, which CPack uses with it;
 # checking its desktop entry.
 KV_PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils)
+# Fuzzing the readers (scripts/fuzz.sh): clang, and libFuzzer with the sanitizer runtimes.
+KV_FUZZ_PACKAGES=(clang libclang-rt-dev)
 
 # kv_ensure_packages NAME...: installs the missing ones with apt-get when root; otherwise names
 # them and fails.

@@ -51,7 +51,7 @@ class MainWindow : public QMainWindow, public ConnectionSteps, public LoadChainS
   void ShowModemStatus();
   // The board the program had is gone, or back: the strip's fraBoard and the caption say it.
   void ShowBoardStatus();
-  void ConnectControlSystem();
+  void ConnectControlSystem() override;
   void WriteCoordFile();
   void imgBtnExit_MouseUp(Qt::MouseButton button);
   void timUpdate_Timer();

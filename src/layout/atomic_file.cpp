@@ -11,7 +11,8 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
   // A file without any write permission was marked read-only by its owner: refuse it even
   // where the system would let us (root writes anything).
   // (WriteUser is left out: it tells what the current user may do, not how the file is marked.)
-  const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  const auto writeBits =
+      QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
   if (info.exists() && (!info.isWritable() || !(info.permissions() & writeBits))) {
     if (error) *error = QStringLiteral("%1 is read-only").arg(path);
     return false;
@@ -36,6 +37,9 @@ bool TouchFile(const QString& path) {
 }
 
 bool ReadWholeFile(const QString& path, QByteArray* bytes) {
+  // A plain file only: opening a named pipe waits for a writer for ever, and a device may
+  // never end.
+  if (!QFileInfo(path).isFile()) return false;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return false;
   *bytes = file.readAll();

@@ -13,7 +13,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
 // Creates the file empty when it is missing; leaves an existing file alone.
 bool TouchFile(const QString& path);
 
-// Reads a whole file. False when it cannot be opened.
+// Reads a whole file. False when it cannot be opened, or is not a plain file (a folder, a pipe).
 bool ReadWholeFile(const QString& path, QByteArray* bytes);
 
 }  // namespace kv

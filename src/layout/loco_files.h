@@ -21,6 +21,7 @@ struct LocoRecord {
 struct FunctionRecord {
   QString caption;
   bool latching = false;
+  bool operator==(const FunctionRecord&) const = default;
 };
 
 // How a reading ended. What was read before a bad record is kept.

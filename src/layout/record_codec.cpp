@@ -1,9 +1,8 @@
 #include "layout/record_codec.h"
 
+#include <QRegularExpression>
 #include <cmath>
 #include <limits>
-
-#include <QRegularExpression>
 
 #include "layout/code_page.h"
 
@@ -42,15 +41,17 @@ RecordWriter& RecordWriter::Str(const QString& value) {
   }
   if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r'))) {
     error_ = QStringLiteral("the text \"%1\" holds a line break, which these files cannot store")
-                 .arg(QString(value).replace(QLatin1Char('\n'), QLatin1Char(' '))
+                 .arg(QString(value)
+                          .replace(QLatin1Char('\n'), QLatin1Char(' '))
                           .replace(QLatin1Char('\r'), QLatin1Char(' ')));
     return *this;
   }
   QByteArray bytes;
   QChar bad;
   if (!EncodeCp1252(value, &bytes, &bad)) {
-    error_ = QStringLiteral("the text \"%1\" holds the character '%2', which these files cannot store")
-                 .arg(value, QString(bad));
+    error_ =
+        QStringLiteral("the text \"%1\" holds the character '%2', which these files cannot store")
+            .arg(value, QString(bad));
     return *this;
   }
   Append('"' + bytes + '"');
@@ -174,6 +175,21 @@ bool RecordReader::Str(QString* out) {
 }
 
 namespace {
+// A field as a message quotes it: a character that shows nothing (NUL, a control) as \xNN, and
+// a field longer than a line cut short, so a damaged file gives a readable message.
+QString Shown(const QString& text) {
+  constexpr int kShownLength = 40;
+  QString shown;
+  for (const QChar c : text.left(kShownLength)) {
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+      shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+    } else {
+      shown += c;
+    }
+  }
+  return text.size() > kShownLength ? shown + QStringLiteral("...") : shown;
+}
+
 // A number as the files hold it: digits with an optional sign, point and exponent.
 bool ParseNumber(const QString& text, double* value) {
   static const QRegularExpression pattern(
@@ -194,12 +210,12 @@ bool RecordReader::Integral(qint64 min, qint64 max, qint64* out, const char* wha
   }
   double value = 0;
   if (!ParseNumber(field.text, &value)) {
-    return Fail(QStringLiteral("\"%1\" is not a number").arg(field.text));
+    return Fail(QStringLiteral("\"%1\" is not a number").arg(Shown(field.text)));
   }
   // Whole-number fields round a fraction half to even, as the files' writer rounds.
   const double rounded = std::nearbyint(value);
   if (rounded < double(min) || rounded > double(max)) {
-    return Fail(QStringLiteral("%1 is outside %2 to %3").arg(field.text).arg(min).arg(max));
+    return Fail(QStringLiteral("%1 is outside %2 to %3").arg(Shown(field.text)).arg(min).arg(max));
   }
   *out = static_cast<qint64>(rounded);
   return true;
@@ -238,7 +254,7 @@ bool RecordReader::Single(float* out) {
   }
   double value = 0;
   if (!ParseNumber(field.text, &value) || std::fabs(value) > std::numeric_limits<float>::max()) {
-    return Fail(QStringLiteral("\"%1\" is not a number").arg(field.text));
+    return Fail(QStringLiteral("\"%1\" is not a number").arg(Shown(field.text)));
   }
   *out = static_cast<float>(value);
   return true;
@@ -255,7 +271,7 @@ bool RecordReader::Bool(bool* out) {
   } else {
     double value = 0;
     if (!ParseNumber(t, &value)) {
-      return Fail(QStringLiteral("\"%1\" is neither #TRUE# nor #FALSE#").arg(field.text));
+      return Fail(QStringLiteral("\"%1\" is neither #TRUE# nor #FALSE#").arg(Shown(field.text)));
     }
     *out = value != 0;
   }

@@ -5,6 +5,8 @@
 
 #include "dcc_box_simulator.h"
 #include "hardware/dcc_link.h"
+#include "hardware/hardware_monitor.h"
+#include "hardware/no_board.h"
 #include "support/test_session.h"
 
 using kv::DccBoxSimulator;
@@ -12,7 +14,9 @@ using kv::DccLink;
 
 namespace {
 
-QByteArray Hex(const char* text) { return QByteArray::fromHex(text); }
+QByteArray Hex(const char* text) {
+  return QByteArray::fromHex(text);
+}
 
 // Port n is the n-th pseudo-terminal given, opened as the program opens a real serial port.
 class PtyPorts final : public kv::DccPorts {
@@ -32,7 +36,7 @@ class PtyPorts final : public kv::DccPorts {
 
 // The real link, time and pseudo-terminal on port 1 to the simulated box: times in order only.
 struct Rig {
-  Rig() {
+  explicit Rig(DccBoxSimulator::Options options = {}) : box(options) {
     QString error;
     if (!box.Open(&error)) qFatal("%s", qPrintable(error));
     link.SetPorts(std::make_unique<PtyPorts>(QStringList{box.DevicePath()}));
@@ -108,6 +112,73 @@ class DccBoxIntegrationTest : public QObject {
     QCOMPARE(r.link.ShowModemStatus().captionTail, QStringLiteral("   modem OFF"));
     r.scheduler.WaitFor(300);  // the off frame's time passes; nothing falls over
     QCOMPARE(lost.count(), 1);
+  }
+
+  // A bad line or a failing box: no message waits on an answer or goes twice, each reaches the
+  // box whole while it is there, and the monitor and the caption tell what came back.
+  void faultsAreToldAsTheyAre_data() {
+    QTest::addColumn<int>("dropEvery");
+    QTest::addColumn<bool>("badCheck");
+    QTest::addColumn<int>("delayMs");
+    QTest::addColumn<int>("vanishAt");
+    QTest::addColumn<QStringList>("answers");  // as the monitor shows them
+    QTest::addColumn<int>("frames");           // received by the box
+    const QString version = "02 10 36 24 interface version: hardware 1.0, software 3.6";
+    const QString sent = "01 04 05 command sent";
+    const QString spoilt = "01 04 5F bad check byte 5F, should be 05";
+    QTest::newRow("answers lost") << 2 << false << 0 << 0 << QStringList{version, sent} << 4;
+    QTest::newRow("check bytes wrong")
+        << 0 << true << 0 << 0
+        << QStringList{"02 10 36 7E bad check byte 7E, should be 24", spoilt, spoilt, spoilt} << 4;
+    QTest::newRow("answers late") << 0 << false << 300 << 0
+                                  << QStringList{version, sent, sent, sent} << 4;
+    // The byte sent as it went is lost with the line: nothing half-read is shown as an answer.
+    QTest::newRow("gone mid-answer") << 0 << false << 0 << 3 << QStringList{version, sent} << 3;
+  }
+  void faultsAreToldAsTheyAre() {
+    QFETCH(int, dropEvery);
+    QFETCH(bool, badCheck);
+    QFETCH(int, delayMs);
+    QFETCH(int, vanishAt);
+    QFETCH(QStringList, answers);
+    QFETCH(int, frames);
+    Rig r({false, delayMs, dropEvery, badCheck, vanishAt});
+    kv::NoBoard board;
+    kv::HardwareMonitor monitor(r.session, r.link, board);
+    QSignalSpy lost(&r.link, &DccLink::linkLost);
+    r.link.OpenDccBox();
+    QVERIFY(r.link.Online());
+    const QList<std::function<void()>> sends{[&]() {
+                                               r.link.SendLocoSpeed({0xC4, 0xD2}, 0x82);
+                                             },
+                                             [&]() {
+                                               r.link.SendFunctionGroup(0x20, {0x00, 0x03}, 0x10);
+                                             },
+                                             [&]() {
+                                               r.link.SendDoubleHeader({0xC4, 0xD2}, {0xD1, 0xD7});
+                                             }};
+    for (int n = 0; n < sends.size(); ++n) {
+      QElapsedTimer clock;
+      clock.start();
+      sends[n]();
+      QVERIFY2(clock.elapsed() < 50, "a send waits on nothing");
+      r.scheduler.WaitFor(1000,
+                          [&]() { return r.box.Frames().size() >= n + 2 || !lost.isEmpty(); });
+    }
+    r.scheduler.WaitFor(delayMs + 300);  // the late answers come in
+    const QList<QByteArray> all{Hex("F0F0"), Hex("E412C4D28262"), Hex("E420000310D7"),
+                                Hex("E543C4D2D1D7B6")};
+    QCOMPARE(r.Bytes(), all.mid(0, frames));
+    QStringList shown;
+    for (const auto& e : monitor.Entries()) {
+      if (e.kind == kv::MonitorEntry::Kind::kFromBox)
+        shown << kv::xpressnet::Hex(e.bytes) + " " + e.text;
+    }
+    QCOMPARE(shown, answers);
+    QCOMPARE(r.link.Online(), vanishAt == 0);
+    QCOMPARE(lost.count(), vanishAt == 0 ? 0 : 1);
+    QCOMPARE(r.link.ShowModemStatus().captionTail,
+             vanishAt == 0 ? QStringLiteral("   modem ON") : QStringLiteral("   modem OFF"));
   }
 
   // The simulator killed mid-throw: the port's error turns the link off before the off frame.

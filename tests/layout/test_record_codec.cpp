@@ -123,6 +123,27 @@ class RecordCodecTest : public QObject {
     QCOMPARE(s, QString());
     QVERIFY(t && numericTrue && !numericFalse);
   }
+
+  // A damaged file's message quotes its field readably: controls shown, a long one cut short.
+  void messagesShowDamagedFieldsReadably_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("NUL bytes") << QByteArray(
+                                      "\0\x1f"
+                                      "0\0",
+                                      4)
+                               << "\"\\x00\\x1f0\\x00\" is not a number";
+    QTest::newRow("10,000 characters")
+        << QByteArray(10'000, '9') + 'x' << "\"" + QString(40, '9') + "...\" is not a number";
+  }
+  void messagesShowDamagedFieldsReadably() {
+    QFETCH(QByteArray, line);
+    RecordReader reader(line);
+    qint32 value = 0;
+    QVERIFY(reader.Next() && !reader.Long(&value));
+    QFETCH(QString, error);
+    QCOMPARE(reader.Error(), error);
+  }
 };
 
 KV_TEST_MAIN(RecordCodecTest)

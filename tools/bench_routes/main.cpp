@@ -8,7 +8,6 @@
 //   bench_routes [--samples N] [--cycles N]
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -29,10 +28,7 @@
 #include "hardware/recording_board.h"
 #include "hardware/relay_stack.h"
 #include "hardware/ui/board_host.h"
-#include "layout/atomic_file.h"
-#include "layout/path_file.h"
-#include "layout/record_codec.h"
-#include "maximal_layout.h"
+#include "route_layout.h"
 
 namespace {
 
@@ -44,58 +40,6 @@ int Option(const QStringList& args, const QString& name, int fallback) {
   bool ok = false;
   const int value = args.at(i + 1).toInt(&ok);
   return ok && value > 0 ? value : fallback;
-}
-
-// The maximal layout with 255 routes: route 0 holds every track unit, fires one points
-// solenoid and works one signal; route i holds unit i alone. On the relay stack the points
-// labels carry numbers; on "DCC" they end in L.
-QString WriteBenchLayout(const QString& root, bool dcc) {
-  const QString project = kv::bench::WriteMaximalLayout(root);
-  if (project.isEmpty()) return {};
-  const QString folder = root + QStringLiteral("/Data/Layout Folders/Max/");
-  QDir().mkpath(root + QStringLiteral("/data/sundries"));
-  QByteArray labels, paths;
-  for (int i = 1; i <= kv::kMaxObjects; ++i) {
-    const bool points = i % 4 == 0;
-    const QString caption =
-        points ? QString::number(i * 2) + (dcc ? "L" : "") : QStringLiteral("LABEL %1").arg(i);
-    labels += kv::RecordWriter()
-                  .Str(caption)
-                  .Int(points ? 255 : 0)
-                  .Bool(true)
-                  .Bool(false)
-                  .Bool(false)
-                  .Str("Arial")
-                  .Int(8)
-                  .Int(600 + ((i - 1) % 17) * 1050)
-                  .Int(675 + ((i - 1) / 17) * 675)
-                  .Line();
-  }
-  QString all;
-  for (int u = 1; u <= kv::kMaxObjects; ++u) all += QString::number(u) + ',';
-  for (int r = 0; r < kv::kMaxPaths; ++r) {
-    paths += kv::RecordWriter().Str(QStringLiteral("R%1 to X ").arg(r, 3, 10, QChar('0'))).Line();
-    paths += kv::RecordWriter()
-                 .Str("line track units are " + (r == 0 ? all : QString::number(r) + ','))
-                 .Line();
-    paths += kv::RecordWriter()
-                 .Str(QString("points solenoids are ") + (r == 0 ? (dcc ? "8L," : "8,") : ""))
-                 .Line();
-    paths += kv::RecordWriter().Str(QString("signal solenoids are ") + (r == 0 ? "6," : "")).Line();
-  }
-  // The other aspects of the signals, and the dwell the relay stack and the accessories
-  // take: the shortest each allows (500 ms on the relay stack, 0.2 s on "DCC").
-  bool ok = kv::WriteFileAtomically(folder + "label.txt", labels) &&
-            kv::WriteFileAtomically(folder + "path.txt", paths) &&
-            kv::WriteFileAtomically(root + "/data/sundries/wait.txt", dcc ? ".2\r\n" : "500\r\n") &&
-            kv::WriteFileAtomically(root + "/data/sundries/port.txt", "1\r\n");
-  for (int k = 0; k < 3; ++k) {
-    for (const char* code : {"C3Y%1x.bmp", "C3G%1x.bmp"}) {
-      ok = ok && QFile::copy(root + QStringLiteral("/data/bench/C3R%1x.bmp").arg(k),
-                             root + "/data/bench/" + QString::fromLatin1(code).arg(k));
-    }
-  }
-  return ok ? project : QString();
 }
 
 // A run of the program on the bench layout, operating it on `system`.
@@ -253,8 +197,8 @@ int main(int argc, char* argv[]) {
   const int cycles = Option(args, "--cycles", 10'000);
 
   QTemporaryDir dc, dcc;
-  if (WriteBenchLayout(dc.path(), false).isEmpty() ||
-      WriteBenchLayout(dcc.path(), true).isEmpty()) {
+  if (kv::bench::WriteRouteLayout(dc.path(), false).isEmpty() ||
+      kv::bench::WriteRouteLayout(dcc.path(), true).isEmpty()) {
     std::fprintf(stderr, "bench_routes: the bench layout cannot be written\n");
     return 2;
   }

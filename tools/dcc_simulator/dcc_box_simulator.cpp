@@ -135,12 +135,18 @@ void DccBoxSimulator::GiveUpPartial() {
   Reply(TransferError());
 }
 
-void DccBoxSimulator::Reply(const QByteArray& bytes) {
-  if (options_.silent) return;
-  auto write = [this, bytes]() {
+void DccBoxSimulator::Reply(const QByteArray& answer) {
+  ++answers_;
+  if (options_.silent || (options_.dropEvery > 0 && answers_ % options_.dropEvery == 0)) return;
+  QByteArray bytes = answer;
+  if (options_.badCheck) bytes.back() = static_cast<char>(bytes.back() ^ 0x5A);
+  const bool vanish = answers_ == options_.vanishAt;
+  if (vanish) bytes.truncate(1);
+  auto write = [this, bytes, vanish]() {
 #ifdef Q_OS_UNIX
     if (master_ >= 0) (void)!::write(master_, bytes.constData(), static_cast<size_t>(bytes.size()));
 #endif
+    if (vanish) QTimer::singleShot(0, this, &DccBoxSimulator::Unplug);
   };
   if (options_.replyDelayMs > 0) {
     QTimer::singleShot(options_.replyDelayMs, Qt::PreciseTimer, this, write);

@@ -17,6 +17,10 @@ namespace kv {
 struct DccBoxOptions {
   bool silent = false;
   int replyDelayMs = 0;  // how late answers leave, as a USB adapter holds them back
+  // Faults of a bad line or a failing box, counted in answers (the version's is the first):
+  int dropEvery = 0;      // every n-th answer is lost on the way
+  bool badCheck = false;  // every answer arrives with its check byte wrong
+  int vanishAt = 0;       // at its n-th answer the box sends one byte and goes away
 };
 
 // A stand-in for the DCC interface box on a pseudo-terminal: the program opens the terminal's
@@ -77,6 +81,7 @@ class DccBoxSimulator : public QObject {
   QTimer partialTimer_;
   QElapsedTimer clock_;
   QList<Frame> frames_;
+  int answers_ = 0;
 };
 
 }  // namespace kv
