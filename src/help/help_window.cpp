@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
@@ -65,10 +66,13 @@ void HelpWindow::SetHelpFile(const QString& path) {
   // Read into a document of its own, which no view lays out while it fills.
   auto* document = new QTextDocument(richTextBox_);
   QFile file(path);
-  if (file.open(QIODevice::ReadOnly)) {
+  // A plain file only: a named pipe in its place would wait for a writer for ever.
+  const bool plain = !QFileInfo::exists(path) || QFileInfo(path).isFile();
+  if (plain && file.open(QIODevice::ReadOnly)) {
     ReadRtf(file.readAll(), document);
   } else {
-    document->setPlainText(texts::HelpUnreadable(path, file.errorString()));
+    document->setPlainText(
+        texts::HelpUnreadable(path, plain ? file.errorString() : texts::HelpNotAPlainFile()));
   }
   document->setUndoRedoEnabled(false);
   // A margin round the text, and room below its end as high as the screen, so that the

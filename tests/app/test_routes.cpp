@@ -30,9 +30,8 @@ QByteArray Route(const QByteArray& title, const QByteArray& tracks, const QByteA
          points + "\"\r\n\"signal solenoids are " + coils + "\"\r\n";
 }
 
-// The layout "Yard": track units 1 to 8 in a row (unit 8 a tunnel), the labels A, B, C, D,
-// points 12L/14R (or 12/14 on the relay stack), signal 1 with coils 20 and 22 (or 5A, 5B),
-// signal 2 fixed, and path.txt holding `paths`.
+// "Yard": units 1-8 (8 a tunnel), labels A-D, points 12L/14R (12/14 on the relay stack),
+// signal 1 with coils 20/22 (5A/5B), signal 2 fixed, and path.txt holding `paths`.
 void BuildYard(OperatingRig& r, const QByteArray& paths) {
   kv::test::UseLayout(r.t, "Yard");
   kv::LayoutModel& m = r.t.session.model;

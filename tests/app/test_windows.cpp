@@ -1,5 +1,4 @@
 #include <QGroupBox>
-#include <QPushButton>
 #include <QTest>
 
 #include "app/caption.h"
@@ -18,27 +17,6 @@ class WindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void onlyALeftClickStarts() {
-    TestSession t;
-    int opened = 0;
-    kv::StartWindow form0(t.session, [&]() -> kv::MainWindow* {
-      ++opened;
-      return nullptr;
-    });
-    form0.show();
-    auto* modify = Find<QPushButton>(&form0, "cmdSelect_1");
-    QTest::mouseClick(modify, Qt::RightButton);
-    QTest::mouseClick(modify, Qt::MiddleButton);
-    QCOMPARE(opened, 0);
-    QVERIFY(form0.isVisible());
-    QCOMPARE(t.session.model.ProgMode, std::uint8_t(0));
-    QTest::mouseClick(modify, Qt::LeftButton);
-    QCOMPARE(opened, 1);
-    QVERIFY(!form0.isVisible());
-    QCOMPARE(t.session.model.ProgMode, std::uint8_t(1));
-    QVERIFY(!t.session.model.NewLayout);
-  }
-
   void createSetsNewLayoutAndOpensTheMainWindow() {
     TestSession t;
     t.session.model.ControlSystem = "DC";

@@ -1,6 +1,4 @@
-// libFuzzer entry of the USB board's input decoder: any 8-byte reports must decode to inputs the
-// board can have (five digital inputs, bytes for the status and the analogue inputs, 16-bit
-// counters), whatever their bytes.
+// The USB board's input decoder: any 8-byte report decodes to inputs the board can have.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,4 @@
-// libFuzzer entry of the readers of loco.txt, function.txt and path.txt (KV_FUZZ_FILE names
-// the file): any bytes must neither crash nor hang them, and what was read, written back, must
-// read back the same.
+// The readers of loco.txt, function.txt, path.txt (KV_FUZZ_FILE): what reads, read back the same.
 #include <QTemporaryDir>
 #include <cstdlib>
 

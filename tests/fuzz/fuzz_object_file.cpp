@@ -1,6 +1,4 @@
-// libFuzzer entry of an object file's reader (KV_FUZZ_FILE names the file): any bytes, read onto
-// a real panel, must neither crash nor hang it, and what a save writes of them must read back
-// to the same objects: saved a second time, the bytes are the same.
+// An object file's reader (KV_FUZZ_FILE) onto a real panel: a second save writes the same bytes.
 #include <QApplication>
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,5 @@
-// libFuzzer entry of the record reader: any bytes read as records, each field as the type the
-// first byte picks for its place (a bad field is passed over, as labels pass them). A text,
-// number or true/false that reads must read back the same once written, unless the writer
-// refuses it (a text the files cannot hold).
+// The record reader, each field's type picked by the first byte: a field that reads and that
+// the writer takes reads back the same.
 #include <QByteArray>
 #include <cstdlib>
 

@@ -1,5 +1,4 @@
-// libFuzzer entry of the RTF reader: any bytes, read into a document, must neither crash nor
-// hang it. Built as a fuzzer with -DKV_FUZZ=ON (clang); in other builds only compiled.
+// The RTF reader: any bytes read into a document neither crash nor hang it.
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QTextDocument>

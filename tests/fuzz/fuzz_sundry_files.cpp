@@ -1,6 +1,4 @@
-// libFuzzer entry of the readers of the one-record settings files: the same bytes as
-// version.txt, coord.txt, port.txt, portdevice.txt, wait.txt and coilno.txt must neither crash
-// nor hang any of them, and a value read, written back, reads back the same.
+// The one-record settings files, all given the same bytes: a value read reads back the same.
 #include <QTemporaryDir>
 #include <cstdlib>
 

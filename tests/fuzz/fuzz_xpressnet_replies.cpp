@@ -1,6 +1,4 @@
-// libFuzzer entry of the reply splitter: any bytes from the DCC box, arriving in any pieces at
-// any times, must neither crash nor hang the hardware monitor, which cuts them into frames and
-// puts them in words. Every byte shows in exactly one entry, in order.
+// The box's replies in any pieces at any times: the monitor shows every byte once, in order.
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cstddef>

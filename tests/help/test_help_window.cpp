@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QMenu>
 #include <QSaveFile>
 #include <QScrollBar>
@@ -123,6 +125,10 @@ class HelpWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QVERIFY(w.RichTextBox()->toPlainText().startsWith(
         QStringLiteral("The help document /no/such/kelvarnehelp.rtf cannot be read: ")));
+    QTemporaryDir dir;  // a pipe in its place is refused, not waited on for ever
+    QVERIFY(mkfifo(qPrintable(dir.filePath("pipe.rtf")), 0644) == 0);
+    w.Load(dir.filePath("pipe.rtf"));
+    QVERIFY(w.RichTextBox()->toPlainText().endsWith(": it is not a plain file"));
     w.resize(600, 500);
     QCoreApplication::processEvents();
     const QSize small = w.RichTextBox()->size();
