@@ -40,6 +40,9 @@ RouteControls::RouteControls(MainWindow& window) : QObject(&window) {
   editor.routeClick = [this, &editor](PanelObject kind, int index, Qt::MouseButton button) {
     return recorder_->ModifyClick(kind, index, button, editor.Move().MoveMode != kMoveNone);
   };
+  // Deleted track units renumber the routes' units in path.txt; the menu follows the file.
+  editor.routeFile = {[this]() { return routes_->ReadWhole(); },
+                      [this]() { routes_->LoadPaths(); }};
   connect(&panel, &Panel::objectDoubleClick, recorder_, &RouteRecorder::DoubleClick);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
   escape->setObjectName(QStringLiteral("keyEscape"));

@@ -1,6 +1,7 @@
 #include "layout/path_file.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "layout/atomic_file.h"
 #include "layout/record_codec.h"
@@ -32,6 +33,33 @@ QString* LineOf(PathRecord& record, int k) {
     default:
       return &record.signalCoils;
   }
+}
+
+// One track line with its items renumbered; the bytes between the quotes are Windows-1252, so
+// digits and commas are single bytes.
+QByteArray RenumberTrackLine(const QByteArray& line, const std::function<int(int)>& renumber) {
+  const qsizetype open = line.indexOf('"');
+  const qsizetype close = line.lastIndexOf('"');
+  const qsizetype from = open + 1 + kHeadingLength;
+  if (open < 0 || close <= from) return line;
+  const QList<QByteArray> pieces = line.mid(from, close - from).split(',');
+  QByteArray items;
+  for (qsizetype i = 0; i + 1 < pieces.size(); ++i) {
+    QByteArray item = pieces.at(i);
+    qsizetype start = 0;
+    while (start < item.size() && item.at(start) == ' ') ++start;
+    qsizetype end = start;
+    while (end < item.size() && item.at(end) >= '0' && item.at(end) <= '9') ++end;
+    bool ok = false;
+    const int unit = item.mid(start, end - start).toInt(&ok);
+    if (ok && unit > 0) {
+      const int to = renumber(unit);
+      if (to == 0) continue;
+      if (to != unit) item.replace(start, end - start, QByteArray::number(to));
+    }
+    items += item + ',';
+  }
+  return line.left(from) + items + pieces.last() + line.mid(close);
 }
 
 PathFileOutcome Stop(int line, const QString& reason) {
@@ -102,6 +130,25 @@ bool ComposePathFile(const QList<PathRecord>& records, QByteArray* bytes, QStrin
 bool WritePathFile(const QString& path, const QList<PathRecord>& records, QString* error) {
   QByteArray bytes;
   return ComposePathFile(records, &bytes, error) && WriteFileAtomically(path, bytes, error);
+}
+
+QByteArray RenumberPathTracks(const QByteArray& bytes, const std::function<int(int)>& renumber) {
+  QByteArray out;
+  int record = 0;  // blank lines are no records, as the reading passes them over
+  qsizetype start = 0;
+  while (start < bytes.size()) {
+    qsizetype end = start;
+    while (end < bytes.size() && bytes.at(end) != '\r' && bytes.at(end) != '\n') ++end;
+    const QByteArray line = bytes.mid(start, end - start);
+    const bool blank =
+        std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
+    out += !blank && record++ % 4 == 1 ? RenumberTrackLine(line, renumber) : line;
+    qsizetype next = end;
+    if (next < bytes.size()) next += bytes.mid(next, 2) == "\r\n" ? 2 : 1;
+    out += bytes.mid(end, next - end);
+    start = next;
+  }
+  return out;
 }
 
 int SortedPosition(const QList<PathRecord>& records, const QString& title) {

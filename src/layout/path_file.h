@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 
 namespace kv {
 
@@ -49,6 +50,12 @@ PathFileOutcome ReadPathFile(const QString& path, QList<PathRecord>* records);
 bool ComposePathFile(const QList<PathRecord>& records, QByteArray* bytes, QString* error);
 // Rewrites the whole file at once.
 bool WritePathFile(const QString& path, const QList<PathRecord>& records, QString* error);
+
+// path.txt's bytes with the units of every route's track line renumbered: `renumber` gives an
+// item's unit its new number, or 0 when the item goes (with its comma). An item is the unit
+// number a route sets, so it is the one whose leading digits the routes read; every other byte
+// of the file (titles, points, signals, line ends, text after the last comma) stays as it was.
+QByteArray RenumberPathTracks(const QByteArray& bytes, const std::function<int(int)>& renumber);
 
 // Where a route titled `title` goes: after every title that sorts before it, letters compared
 // without regard to case, as a sorted list shows them.

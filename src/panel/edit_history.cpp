@@ -89,7 +89,7 @@ class DeleteStep final : public QUndoCommand {
   void undo() override {
     if (!deleted_) return;
     PutAllBack();
-    if (!h_.target_.RewriteKindFile(d_.kind)) {
+    if (!h_.target_.RewriteFiles(d_, false)) {
       TakeAllOut();
       ++h_.failures_;
       return;
@@ -100,7 +100,7 @@ class DeleteStep final : public QUndoCommand {
   void redo() override {
     if (deleted_) return;
     TakeAllOut();
-    if (!h_.target_.RewriteKindFile(d_.kind)) {
+    if (!h_.target_.RewriteFiles(d_, true)) {
       PutAllBack();
       ++h_.failures_;
       return;

@@ -25,15 +25,18 @@ QList<ObjectPlace> PlacesOf(LayoutModel& m, const Panel& panel);
 // Puts an object where a place says (a track unit's number follows its line).
 void PutAt(Panel& panel, const ObjectPlace& place);
 
+struct KindDeletion;
+
 // What the history changes, and what it needs for that.
 class EditTarget {
  public:
   virtual ~EditTarget() = default;
   virtual LayoutModel& Model() = 0;
   virtual Panel& Surface() = 0;
-  // Writes the kind's object file with the objects it held, where it held them; false, told to
-  // the user, when it cannot be written (the file is then as it was).
-  virtual bool RewriteKindFile(PanelObject kind) = 0;
+  // Writes the files a deletion changes, the objects taken out (`deleting`) or put back: the
+  // kind's object file with the objects it held, where it held them, and for track units
+  // path.txt; false, told to the user, when they cannot be written (they are then as they were).
+  virtual bool RewriteFiles(KindDeletion& deletion, bool deleting) = 0;
   // The count of a kind changed: what shows it follows.
   virtual void CountChanged(PanelObject kind) = 0;
 };
@@ -42,6 +45,8 @@ class EditTarget {
 struct KindDeletion {
   PanelObject kind = PanelObject::kNone;
   std::vector<RemovedObject> removed;
+  // path.txt before and after its routes were renumbered (track units only).
+  QByteArray pathBefore, pathAfter;
 };
 
 // Undo and redo of creating, moving and deleting objects, back to the last save. An undone

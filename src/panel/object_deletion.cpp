@@ -1,8 +1,12 @@
 #include "panel/object_deletion.h"
 
+#include <QFileInfo>
+
 #include "base/message_catalogue.h"
 #include "base/session.h"
+#include "layout/atomic_file.h"
 #include "layout/object_writers.h"
+#include "layout/path_file.h"
 #include "panel/panel_objects.h"
 #include "panel/panel_texts.h"
 
@@ -86,7 +90,64 @@ bool MayDeleteFrom(Session& s, PanelObject kind) {
   return false;
 }
 
+// A unit's number once the deletion's units are out; 0 for those.
+int AfterDeletion(const KindDeletion& d, int unit) {
+  int below = 0;
+  for (const RemovedObject& object : d.removed) {
+    if (object.index == unit) return 0;
+    if (object.index < unit) ++below;
+  }
+  return unit - below;
+}
+
+// A unit's number once the deletion's units are back: they are in ascending order.
+int BeforeDeletion(const KindDeletion& d, int unit) {
+  for (const RemovedObject& object : d.removed) {
+    if (object.index <= unit) ++unit;
+  }
+  return unit;
+}
+
 }  // namespace
+
+bool RewriteDeletionFiles(Session& s, Panel& panel, const RouteFileHooks& routes, KindDeletion& d,
+                          bool deleting) {
+  if (d.kind != PanelObject::kTrackNumber) return RewriteKindFile(s, panel, d.kind);
+  LayoutModel& m = s.model;
+  const QString path = m.PathFile;
+  const bool hasRoutes = !path.isEmpty() && QFileInfo::exists(path);
+  QByteArray now;
+  if (hasRoutes && ((routes.readWhole && !routes.readWhole()) || !ReadWholeFile(path, &now))) {
+    s.dialogs.MessageBox(texts::RoutesNotRenumbered(path), msg::kInformation,
+                         texts::KeptFileNotDeletedTitle());
+    return false;
+  }
+  QByteArray next = now;
+  if (hasRoutes && deleting) {
+    next = RenumberPathTracks(now, [&d](int unit) { return AfterDeletion(d, unit); });
+  } else if (hasRoutes) {
+    // A route filed since the deletion is renumbered too; what the deletion took from the
+    // routes comes back with the bytes only.
+    next = now == d.pathAfter
+               ? d.pathBefore
+               : RenumberPathTracks(now, [&d](int unit) { return BeforeDeletion(d, unit); });
+  }
+  if (next != now && !WriteFileAtomically(path, next)) {
+    m.TargetFile = path;
+    ShowMessage(s, 4);
+    return false;
+  }
+  if (!RewriteKindFile(s, panel, d.kind)) {
+    if (next != now) WriteFileAtomically(path, now);
+    return false;
+  }
+  if (deleting) {
+    d.pathBefore = now;
+    d.pathAfter = next;
+  }
+  if (next != now && routes.reload) routes.reload();
+  return true;
+}
 
 bool RewriteKindFile(Session& s, Panel& panel, PanelObject kind) {
   LayoutModel& m = s.model;
@@ -108,7 +169,7 @@ bool RewriteKindFile(Session& s, Panel& panel, PanelObject kind) {
   return true;
 }
 
-std::vector<KindDeletion> DeleteSelected(Session& s, Panel& panel) {
+std::vector<KindDeletion> DeleteSelected(Session& s, Panel& panel, const RouteFileHooks& routes) {
   LayoutModel& m = s.model;
   std::vector<KindDeletion> done;
   for (PanelObject kind : kEditedKinds) {
@@ -116,7 +177,7 @@ std::vector<KindDeletion> DeleteSelected(Session& s, Panel& panel) {
     const int count = CountOf(m, kind);
     if (!IsObjectIndex(last, count) || !SelectionOf(m, kind)[last]) continue;
     if (!MayDeleteFrom(s, kind)) continue;
-    KindDeletion d{kind, {}};
+    KindDeletion d{kind, {}, {}, {}};
     if (kind == PanelObject::kTrackNumber) {
       for (int k = 1; k <= count; ++k) m.TrackName[k] = QStringLiteral("track %1").arg(k);
     }
@@ -124,7 +185,7 @@ std::vector<KindDeletion> DeleteSelected(Session& s, Panel& panel) {
     for (int k = count; k >= 1; --k) {
       if (SelectionOf(m, kind)[k]) d.removed.insert(d.removed.begin(), TakeOut(m, panel, kind, k));
     }
-    if (!RewriteKindFile(s, panel, kind)) {
+    if (!RewriteDeletionFiles(s, panel, routes, d, true)) {
       for (RemovedObject& object : d.removed) PutBack(m, panel, kind, std::move(object));
       continue;
     }

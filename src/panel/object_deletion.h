@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "panel/edit_history.h"
@@ -15,10 +16,27 @@ class Session;
 // kind.
 bool RewriteKindFile(Session& session, Panel& panel, PanelObject kind);
 
+// path.txt's routes name track units by number. The layer that keeps the routes says whether
+// it read the file whole (rewriting it otherwise drops the routes past the bad record; unset:
+// whole) and reads it again once it was rewritten.
+struct RouteFileHooks {
+  std::function<bool()> readWhole;
+  std::function<void()> reload;
+};
+
+// The files of one kind's deletion, its objects taken out (`deleting`) or put back: the kind's
+// file, and for track units path.txt first, with its routes' unit numbers following (undone, the
+// bytes it had before, when it still holds those the deletion left). False, with both files as
+// they were and the user told why, when either may not or cannot be written.
+bool RewriteDeletionFiles(Session& session, Panel& panel, const RouteFileHooks& routes,
+                          KindDeletion& deletion, bool deleting);
+
 // The dustbin. For each kind, in the order sensors, labels, pictures, signals, track units,
 // whose object clicked last is selected: the selected objects are taken off, the others close
 // up (1..count) and the kind's file is rewritten with them. A kind whose file may not or cannot
-// be rewritten keeps all its objects. Returns what was deleted, kind by kind.
-std::vector<KindDeletion> DeleteSelected(Session& session, Panel& panel);
+// be rewritten keeps all its objects; so do track units whose routes cannot be renumbered. Returns
+// what was deleted, kind by kind.
+std::vector<KindDeletion> DeleteSelected(Session& session, Panel& panel,
+                                         const RouteFileHooks& routes);
 
 }  // namespace kv

@@ -174,7 +174,7 @@ void PanelEditor::ShowPointer() {
 // --- deleting, undo and redo ----------------------------------------------------------------
 
 void PanelEditor::imgBtnTrash_MouseUp(Qt::MouseButton) {
-  std::vector<KindDeletion> done = DeleteSelected(session_, area_.picScreen());
+  std::vector<KindDeletion> done = DeleteSelected(session_, area_.picScreen(), routeFile);
   for (const KindDeletion& d : done) {
     emit countChanged(d.kind);
     emit kindDeleted(d.kind);
@@ -204,8 +204,8 @@ Panel& PanelEditor::Surface() {
   return area_.picScreen();
 }
 
-bool PanelEditor::RewriteKindFile(PanelObject kind) {
-  return kv::RewriteKindFile(session_, area_.picScreen(), kind);
+bool PanelEditor::RewriteFiles(KindDeletion& deletion, bool deleting) {
+  return RewriteDeletionFiles(session_, area_.picScreen(), routeFile, deletion, deleting);
 }
 
 void PanelEditor::CountChanged(PanelObject kind) {

@@ -7,6 +7,7 @@
 
 #include "panel/edit_history.h"
 #include "panel/move_rules.h"
+#include "panel/object_deletion.h"
 
 class QRadioButton;
 class QWidget;
@@ -44,6 +45,8 @@ class PanelEditor : public QObject, public EditTarget {
   // Called first with each of those clicks; true when it took the click (a route is being
   // recorded).
   std::function<bool(PanelObject kind, int index, Qt::MouseButton button)> routeClick;
+  // The routes, told of the track units' deletions.
+  RouteFileHooks routeFile;
 
   // The panel's own mouse events, in twips; they move objects only in Modify mode.
   void picScreen_MouseDown(Qt::MouseButton button, const QPointF& twips);
@@ -60,7 +63,7 @@ class PanelEditor : public QObject, public EditTarget {
   // EditTarget
   LayoutModel& Model() override;
   Panel& Surface() override;
-  bool RewriteKindFile(PanelObject kind) override;
+  bool RewriteFiles(KindDeletion& deletion, bool deleting) override;
   void CountChanged(PanelObject kind) override;
 
   // Ctrl+Z and Ctrl+Y: in Modify mode, and not while a button is held on the panel.

@@ -106,6 +106,13 @@ inline QString KeptFileNotDeleted(const QString& kind, const QString& file, int 
              "so it is not rewritten.")
       .arg(kind, file, where);
 }
+// Track units whose routes cannot be renumbered.
+inline QString RoutesNotRenumbered(const QString& file) {
+  return QStringLiteral(
+             "The track units cannot be deleted or put back: the routes in %1 name them by "
+             "number, and %1 could not be read whole, so it is not rewritten until it is mended.")
+      .arg(file);
+}
 // A deletion whose file cannot hold a text of its kind.
 inline QString CannotStoreKind(const QString& reason) {
   return QStringLiteral("%1. Nothing was deleted: the file is as it was.").arg(reason);

@@ -2,12 +2,15 @@
 #include <QMenu>
 #include <QTest>
 
+#include "app/editing_controls.h"
 #include "app/info_toolbar.h"
 #include "app/route_controls.h"
 #include "app/route_menu.h"
 #include "operating_rig.h"
 #include "operation/route_recorder.h"
 #include "operation/routes.h"
+#include "panel/panel_editor.h"
+#include "panel/panel_texts.h"
 #include "support/layout_fixture.h"
 
 using kv::test::OperatingRig;
@@ -359,6 +362,40 @@ class RoutesTest : public QObject {
     QCOMPARE(r.t.dialogs.Last().title, QStringLiteral("route not filed"));
     QVERIFY(r.t.dialogs.Last().text.contains(refusal));
     QCOMPARE(kv::test::ReadLayoutFile(r.t, "path.txt"), paths);
+  }
+
+  // Deleting unit 4 renumbers the routes' units in path.txt and the menu follows; undo puts the
+  // file back byte for byte. A path.txt not read whole refuses the deletion.
+  void deletedUnitsRenumberTheRoutes_data() {
+    QTest::addColumn<QByteArray>("paths");
+    QTest::addColumn<QByteArray>("renumbered");  // empty: refused
+    QTest::newRow("renumbered") << Route("A to B ", "3,4,5,", "12L,") + Route("C to D ", "5,8,")
+                                << Route("A to B ", "3,4,", "12L,") + Route("C to D ", "4,7,");
+    QTest::newRow("not read whole") << Route("A to B ", "4,") + "\"M to N \"\r\n" << QByteArray();
+  }
+  void deletedUnitsRenumberTheRoutes() {
+    QFETCH(QByteArray, paths);
+    QFETCH(QByteArray, renumbered);
+    OperatingRig r("DC", 0, kv::kModify);
+    BuildYard(r, paths);
+    kv::PanelEditor& editor = r.main->editing().editor();
+    editor.optMove_MouseUp(1);
+    editor.ObjectClick(kv::PanelObject::kTrackNumber, 4, Qt::LeftButton);
+    editor.imgBtnTrash_MouseUp(Qt::LeftButton);
+    if (renumbered.isEmpty()) {
+      QCOMPARE(r.t.dialogs.Last().text,
+               kv::texts::RoutesNotRenumbered(kv::test::LayoutPath(r.t, "path.txt")));
+      QCOMPARE(int(r.t.session.model.TrackCount), 8);
+      QCOMPARE(kv::test::ReadLayoutFile(r.t, "path.txt"), paths);
+      return;
+    }
+    QCOMPARE(kv::test::ReadLayoutFile(r.t, "path.txt"), renumbered);
+    QCOMPARE(r.main->routes().routes().Table().Entry(1).units, QList<int>({4, 7}));
+    editor.Undo();
+    QCOMPARE(kv::test::ReadLayoutFile(r.t, "path.txt"), paths);
+    QCOMPARE(r.main->routes().routes().Table().Entry(1).units, QList<int>({5, 8}));
+    editor.Redo();
+    QCOMPARE(kv::test::ReadLayoutFile(r.t, "path.txt"), renumbered);
   }
 };
 
