@@ -22,6 +22,7 @@
 #include "base/scheduler.h"
 #include "base/scripted_dialogs.h"
 #include "base/session.h"
+#include "bench_options.h"
 #include "hardware/recording_board.h"
 #include "hardware/relay_stack.h"
 #include "hardware/ui/board_host.h"
@@ -29,19 +30,8 @@
 
 namespace {
 
-int Option(const QStringList& args, const QString& name, int fallback) {
-  const int i = args.indexOf(name);
-  bool ok = false;
-  const int value = i >= 0 && i + 1 < args.size() ? args.at(i + 1).toInt(&ok) : 0;
-  return ok && value > 0 ? value : fallback;
-}
-
-double ResidentMb() {
-  QFile statm("/proc/self/statm");
-  if (!statm.open(QIODevice::ReadOnly)) return 0;
-  const QList<QByteArray> fields = statm.readAll().split(' ');
-  return fields.size() > 1 ? fields.at(1).toDouble() * 4096.0 / (1024.0 * 1024.0) : 0;
-}
+using kv::bench::Option;
+using kv::bench::ResidentMb;
 
 // Follows the board's pattern writes pulse by pulse: select N, N + 1 after the dwell, cleared
 // after the fire phase.

@@ -20,6 +20,7 @@
 #include "base/scheduler.h"
 #include "base/scripted_dialogs.h"
 #include "base/session.h"
+#include "bench_options.h"
 #include "dcc_box_simulator.h"
 #include "hardware/dcc_link.h"
 #include "hardware/hardware_monitor.h"
@@ -30,15 +31,9 @@
 
 namespace {
 
-constexpr double kLimitMs = 5.0;
+using kv::bench::Option;
 
-int Option(const QStringList& args, const QString& name, int fallback) {
-  const int i = args.indexOf(name);
-  if (i < 0 || i + 1 >= args.size()) return fallback;
-  bool ok = false;
-  const int value = args.at(i + 1).toInt(&ok);
-  return ok && value > 0 ? value : fallback;
-}
+constexpr double kLimitMs = 5.0;
 
 struct Stats {
   double median = 0;

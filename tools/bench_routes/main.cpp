@@ -23,6 +23,7 @@
 #include "base/scheduler.h"
 #include "base/scripted_dialogs.h"
 #include "base/session.h"
+#include "bench_options.h"
 #include "dcc_box_simulator.h"
 #include "hardware/dcc_link.h"
 #include "hardware/recording_board.h"
@@ -32,15 +33,10 @@
 
 namespace {
 
-constexpr double kLimitMs = 5.0;
+using kv::bench::Option;
+using kv::bench::ResidentMb;
 
-int Option(const QStringList& args, const QString& name, int fallback) {
-  const int i = args.indexOf(name);
-  if (i < 0 || i + 1 >= args.size()) return fallback;
-  bool ok = false;
-  const int value = args.at(i + 1).toInt(&ok);
-  return ok && value > 0 ? value : fallback;
-}
+constexpr double kLimitMs = 5.0;
 
 // A run of the program on the bench layout, operating it on `system`.
 struct Run {
@@ -147,13 +143,6 @@ std::vector<double> DccLatency(const QString& root, int samples, std::vector<dou
     WaitUntil([&]() { return !run.main->dccLink().Busy(); });
   }
   return out;
-}
-
-double ResidentMb() {
-  QFile statm("/proc/self/statm");
-  if (!statm.open(QIODevice::ReadOnly)) return 0;
-  const QList<QByteArray> fields = statm.readAll().split(' ');
-  return fields.size() > 1 ? fields.at(1).toDouble() * 4096.0 / (1024.0 * 1024.0) : 0;
 }
 
 // Set/clear cycles of route 0 on the virtual clock, each pulse run to its end (setting fires
