@@ -46,8 +46,13 @@ QByteArray RenumberTrackLine(const QByteArray& line, const std::function<int(int
   QByteArray items;
   for (qsizetype i = 0; i + 1 < pieces.size(); ++i) {
     QByteArray item = pieces.at(i);
+    // The reading trims what Windows-1252 holds as spaces: tab to CR, blank, no-break space.
     qsizetype start = 0;
-    while (start < item.size() && item.at(start) == ' ') ++start;
+    while (start < item.size() &&
+           (item.at(start) == ' ' || (item.at(start) >= '\t' && item.at(start) <= '\r') ||
+            static_cast<unsigned char>(item.at(start)) == 0xA0)) {
+      ++start;
+    }
     qsizetype end = start;
     while (end < item.size() && item.at(end) >= '0' && item.at(end) <= '9') ++end;
     bool ok = false;
@@ -75,6 +80,11 @@ PathFileOutcome ReadPathFile(const QString& path, QList<PathRecord>* records) {
     if (!QFileInfo::exists(path)) return {};
     return Stop(0, QStringLiteral("the file cannot be opened"));
   }
+  return ParsePathFile(bytes, records);
+}
+
+PathFileOutcome ParsePathFile(const QByteArray& bytes, QList<PathRecord>* records) {
+  records->clear();
   RecordReader reader(bytes);
   PathRecord record;
   int k = 0;        // the line of the route being read, 0 to 3

@@ -45,6 +45,8 @@ struct PathFileOutcome {
 // double quotes, a route line that does not begin with its heading, an empty title, a route
 // cut short by the end of the file, and a 256th route each end the reading.
 PathFileOutcome ReadPathFile(const QString& path, QList<PathRecord>* records);
+// The same reading of bytes already in memory.
+PathFileOutcome ParsePathFile(const QByteArray& bytes, QList<PathRecord>* records);
 
 // The file's bytes; false (and *error says why) when a text cannot be stored.
 bool ComposePathFile(const QList<PathRecord>& records, QByteArray* bytes, QString* error);

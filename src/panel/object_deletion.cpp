@@ -108,6 +108,27 @@ int BeforeDeletion(const KindDeletion& d, int unit) {
   return unit;
 }
 
+// path.txt undone after routes were filed since the deletion: each route the deletion changed
+// gets its track line back whole, the routes filed since are renumbered.
+QByteArray UndoneRoutes(const KindDeletion& d, const QByteArray& now) {
+  const QByteArray back =
+      RenumberPathTracks(now, [&d](int unit) { return BeforeDeletion(d, unit); });
+  QList<PathRecord> before, after, current, result;
+  if (ParsePathFile(d.pathBefore, &before).stopped || ParsePathFile(d.pathAfter, &after).stopped ||
+      ParsePathFile(now, &current).stopped || ParsePathFile(back, &result).stopped ||
+      before.size() != after.size() || current.size() != result.size()) {
+    return back;
+  }
+  for (qsizetype k = 0; k < current.size(); ++k) {
+    const qsizetype i = after.indexOf(current.at(k));
+    if (i < 0) continue;
+    result[k].tracks = before.at(i).tracks;
+    after[i] = {};  // matched once: a copy filed since is renumbered
+  }
+  QByteArray bytes;
+  return ComposePathFile(result, &bytes, nullptr) ? bytes : back;
+}
+
 }  // namespace
 
 bool RewriteDeletionFiles(Session& s, Panel& panel, const RouteFileHooks& routes, KindDeletion& d,
@@ -126,11 +147,7 @@ bool RewriteDeletionFiles(Session& s, Panel& panel, const RouteFileHooks& routes
   if (hasRoutes && deleting) {
     next = RenumberPathTracks(now, [&d](int unit) { return AfterDeletion(d, unit); });
   } else if (hasRoutes) {
-    // A route filed since the deletion is renumbered too; what the deletion took from the
-    // routes comes back with the bytes only.
-    next = now == d.pathAfter
-               ? d.pathBefore
-               : RenumberPathTracks(now, [&d](int unit) { return BeforeDeletion(d, unit); });
+    next = now == d.pathAfter ? d.pathBefore : UndoneRoutes(d, now);
   }
   if (next != now && !WriteFileAtomically(path, next)) {
     m.TargetFile = path;

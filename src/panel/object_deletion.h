@@ -26,7 +26,8 @@ struct RouteFileHooks {
 
 // The files of one kind's deletion, its objects taken out (`deleting`) or put back: the kind's
 // file, and for track units path.txt first, with its routes' unit numbers following (undone, the
-// bytes it had before, when it still holds those the deletion left). False, with both files as
+// bytes it had before, when it still holds those the deletion left; else each route gets its
+// track line back and the routes filed since are renumbered). False, with both files as
 // they were and the user told why, when either may not or cannot be written.
 bool RewriteDeletionFiles(Session& session, Panel& panel, const RouteFileHooks& routes,
                           KindDeletion& deletion, bool deleting);

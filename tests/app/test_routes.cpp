@@ -396,6 +396,10 @@ class RoutesTest : public QObject {
     QCOMPARE(r.main->routes().routes().Table().Entry(1).units, QList<int>({5, 8}));
     editor.Redo();
     QCOMPARE(kv::test::ReadLayoutFile(r.t, "path.txt"), renumbered);
+    // Undone after a route was filed: the others get back what the deletion took.
+    QVERIFY(r.main->routes().routes().FilePath({"X to Y ", "line track units are 4,7,", "", ""}));
+    editor.Undo();
+    QCOMPARE(kv::test::ReadLayoutFile(r.t, "path.txt"), paths + Route("X to Y ", "5,8,"));
   }
 };
 

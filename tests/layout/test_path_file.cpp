@@ -76,9 +76,9 @@ class PathFileTest : public QObject {
   // line ends and text after the last comma stay byte for byte.
   void trackUnitsRenumberedAfterADeletion() {
     const QByteArray before = Route("A to B ", "3,4,5,", "4L,") + "\r\n" +
-                              Route("C to D ", "5, 6x,,7", "", "4,").replace("\r\n", "\n");
+                              Route("C to D ", "5, 6x,\t6,,7", "", "4,").replace("\r\n", "\n");
     const QByteArray after = Route("A to B ", "3,4,", "4L,") + "\r\n" +
-                             Route("C to D ", "4, 5x,,7", "", "4,").replace("\r\n", "\n");
+                             Route("C to D ", "4, 5x,\t5,,7", "", "4,").replace("\r\n", "\n");
     QCOMPARE(
         kv::RenumberPathTracks(before, [](int unit) { return unit == 4 ? 0 : unit - (unit > 4); }),
         after);
