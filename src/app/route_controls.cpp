@@ -53,6 +53,16 @@ RouteControls::RouteControls(MainWindow& window) : QObject(&window) {
       connect(mode, &ImageButton::mouseDown, recorder_, &RouteRecorder::Abandon);
     }
   }
+  // So do the dustbin, undo and redo: track units renumbered under a recording would leave its
+  // numbers naming other units.
+  if (auto* trash = window.findChild<ImageButton*>(QStringLiteral("imgBtnTrash"))) {
+    connect(trash, &ImageButton::mouseDown, recorder_, &RouteRecorder::Abandon);
+  }
+  for (const char* name : {"keyUndo", "keyRedo"}) {
+    if (auto* key = window.findChild<QShortcut*>(QLatin1String(name))) {
+      connect(key, &QShortcut::activated, recorder_, &RouteRecorder::Abandon);
+    }
+  }
 }
 
 RouteControls::~RouteControls() = default;

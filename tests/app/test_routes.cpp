@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QMenu>
+#include <QShortcut>
 #include <QTest>
 
 #include "app/editing_controls.h"
@@ -181,8 +182,8 @@ class RoutesTest : public QObject {
     QCOMPARE(r.t.dialogs.Unscripted(), 0);
   }
 
-  // Escape and the mode picture end a recording at any step: nothing is filed, the numbers and
-  // points labels are as they were, and the caption is the clock's again.
+  // Escape, the mode picture, the dustbin and undo end a recording at any step: nothing is
+  // filed, the numbers and points labels are as they were, and the caption is the clock's again.
   void aRecordingIsAbandonedCleanly() {
     OperatingRig r("DC", 0, kv::kModify);
     BuildYard(r, "");
@@ -198,6 +199,17 @@ class RoutesTest : public QObject {
     QCOMPARE(r.main->picScreen().lblTrk(3)->BackColor(), kv::kTrackNumberBack);
     QVERIFY(r.main->windowTitle().endsWith("Yard in Kelvarne DC"));
 
+    for (const char* step : {"imgBtnTrash", "keyUndo"}) {
+      r.t.dialogs.QueueButton(kYes);
+      r.ClickLabel(1, Qt::LeftButton);
+      r.ClickLabel(2, Qt::LeftButton);
+      QCOMPARE(recorder.CurrentPhase(), kv::RouteRecorder::Phase::kLines);
+      if (QByteArray(step) == "keyUndo")
+        emit r.main->findChild<QShortcut*>(step)->activated();
+      else
+        r.Click(step);
+      QCOMPARE(recorder.CurrentPhase(), kv::RouteRecorder::Phase::kIdle);
+    }
     for (int answer : {kYes, kYes}) r.t.dialogs.QueueButton(answer);
     r.ClickLabel(1, Qt::LeftButton);
     r.ClickLabel(2, Qt::LeftButton);
