@@ -41,34 +41,21 @@ int ScriptedDialogs::MessageBox(const QString& text, int style, const QString& t
 
 QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
                                   const QString& defaultAnswer) {
-  DialogRecord record{DialogRecord::kInput, title, prompt, 0, defaultAnswer, msg::kCancel, {}, {}};
-  if (onShow) onShow(record);
-  Reply reply;
-  if (TakeReply(&reply)) {
-    record.answerText = reply.text;
-    record.answer = msg::kOk;
-  }
-  transcript_.append(record);
-  return record.answerText;
+  return AnswerText({DialogRecord::kInput, title, prompt, 0, defaultAnswer, msg::kCancel, {}, {}});
 }
 
 QString ScriptedDialogs::OpenFileName(const QString& title, const QString& filter, int filterIndex,
                                       const QString& folder) {
-  DialogRecord record{
-      DialogRecord::kOpenFile, title, filter, filterIndex, folder, msg::kCancel, {}, {}};
-  if (onShow) onShow(record);
-  Reply reply;
-  if (TakeReply(&reply)) {
-    record.answerText = reply.text;
-    record.answer = msg::kOk;
-  }
-  transcript_.append(record);
-  return record.answerText;
+  return AnswerText(
+      {DialogRecord::kOpenFile, title, filter, filterIndex, folder, msg::kCancel, {}, {}});
 }
 
 QString ScriptedDialogs::SaveFileName(const QString& title, const QString& filter,
                                       const QString& suggested) {
-  DialogRecord record{DialogRecord::kSaveFile, title, filter, 0, suggested, msg::kCancel, {}, {}};
+  return AnswerText({DialogRecord::kSaveFile, title, filter, 0, suggested, msg::kCancel, {}, {}});
+}
+
+QString ScriptedDialogs::AnswerText(DialogRecord record) {
   if (onShow) onShow(record);
   Reply reply;
   if (TakeReply(&reply)) {

@@ -60,6 +60,8 @@ class ScriptedDialogs final : public Dialogs {
     FontChoice font;
   };
   bool TakeReply(Reply* reply);
+  // Shows a dialog that answers a text (input box, file dialogs): the next queued reply, or "".
+  QString AnswerText(DialogRecord record);
   QList<Reply> replies_;
   QList<DialogRecord> transcript_;
   int unscripted_ = 0;

@@ -37,8 +37,8 @@ QByteArray PacketBytes(const BoardOutputState& outputs) {
 QString OutputChange(const BoardOutputState& before, const BoardOutputState& after) {
   QStringList parts;
   if (after.digital != before.digital) parts << HardwareMonitor::OutputWords(after.digital);
-  if (after.analog1 != before.analog1) parts << texts::PwmChanged(1, after.analog1);
-  if (after.analog2 != before.analog2) parts << texts::PwmChanged(2, after.analog2);
+  if (after.analog1 != before.analog1) parts << texts::PwmValue(1, after.analog1);
+  if (after.analog2 != before.analog2) parts << texts::PwmValue(2, after.analog2);
   return parts.isEmpty() ? texts::OutputsUnchanged() : parts.join(QStringLiteral("; "));
 }
 
@@ -154,8 +154,8 @@ QString HardwareMonitor::Log() const {
                     ModemState(),
                     BoardState(),
                     OutputWords(outputs_.digital) + QStringLiteral("; ") +
-                        texts::PwmChanged(1, outputs_.analog1) + QStringLiteral("; ") +
-                        texts::PwmChanged(2, outputs_.analog2),
+                        texts::PwmValue(1, outputs_.analog1) + QStringLiteral("; ") +
+                        texts::PwmValue(2, outputs_.analog2),
                     texts::InputsLine(lamps, in.analog1, in.analog2),
                     QString()};
   for (const MonitorEntry& entry : entries_) lines << Line(entry);

@@ -39,7 +39,7 @@ inline QString OutputsSelect(int value) {
 inline QString OutputsFire(int value) {
   return QStringLiteral("outputs %1: solenoid %2 firing").arg(value).arg(value - 1);
 }
-inline QString PwmChanged(int channel, int value) {
+inline QString PwmValue(int channel, int value) {
   return QStringLiteral("PWM %1: %2").arg(channel).arg(value);
 }
 inline QString OutputsUnchanged() {

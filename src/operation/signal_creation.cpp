@@ -11,6 +11,7 @@
 #include "operation/signal_aspects.h"
 #include "operation/signal_texts.h"
 #include "panel/panel.h"
+#include "panel/panel_texts.h"
 
 namespace kv {
 
@@ -52,8 +53,8 @@ void SignalCreation::Refuse(const QString& text) {
 std::optional<QString> SignalCreation::FetchSignalPicture() {
   const ProgramFolder& folder = session_.folder;
   const QString library = folder.Resolve(texts::SignalLibrary());
-  const QString chosen = session_.dialogs.OpenFileName(texts::FetchSignalTitle(),
-                                                       texts::SignalBitmapFilter(), 1, library);
+  const QString chosen =
+      session_.dialogs.OpenFileName(texts::FetchSignalTitle(), texts::BitmapFilter(), 1, library);
   if (chosen.isEmpty()) return std::nullopt;
   if (!LiesInProgramFolder(folder, chosen)) {
     Refuse(texts::SignalOutsideFolder(QDir::toNativeSeparators(chosen),

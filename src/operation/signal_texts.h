@@ -9,9 +9,6 @@ namespace kv::texts {
 inline QString FetchSignalTitle() {
   return QStringLiteral("Fetch a signal in 'ON' position/aspect, e.g. drawn in MS 'Paint'");
 }
-inline QString SignalBitmapFilter() {
-  return QStringLiteral("Bitmap files (*.bmp)|*.bmp");
-}
 inline QString FixedCoil() {
   return QStringLiteral("fixed");
 }

@@ -16,6 +16,7 @@
 #include "base/session.h"
 #include "hardware/board_library.h"
 #include "hardware/board_texts.h"
+#include "hardware/monitor_texts.h"
 #include "hardware/relay_stack.h"
 #include "hardware/ui/board_window_texts.h"
 

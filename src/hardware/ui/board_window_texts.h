@@ -24,9 +24,8 @@ inline QString ResetButton() { return QStringLiteral("Reset"); }
 inline QString DebounceTimeFrame() { return QStringLiteral("Debounce Time"); }
 inline QString DebounceOption(int ms) { return QStringLiteral("%1ms").arg(ms); }
 // What the board's outputs hold, as its output lamps would show it.
-inline QString BoardLampsFrame() { return QStringLiteral("On the board"); }
-inline QString PwmValue(int channel, int value) {
-  return QStringLiteral("PWM %1: %2").arg(channel).arg(value);
+inline QString BoardLampsFrame() {
+  return QStringLiteral("On the board");
 }
 // The relay stack hangs on the digital outputs: what the panel may not do while it fires,
 // and what the panel's own bulk writes fire on it.
